@@ -1,0 +1,98 @@
+#include "game/game_state.h"
+
+#include "app/frame_tick.h"
+#include "app/object_list.h"
+#include "app/random.h"
+#include "app/timers.h"
+#include "game/level_fill.h"
+#include "scores/high_scores.h"
+#include "scores/name_entry.h"
+#include "sound/sound_bank.h"
+#include "text/screens.h"
+
+std::int32_t Score = 0;
+std::int32_t Lives = 0;
+std::int32_t Level = 0;
+std::int32_t ScoreToBeat = 0;
+bool Playing = false;
+bool GameOver = false;
+bool NameEntryActive = false;
+
+namespace {
+
+constexpr std::int32_t LivesAtStart = 3;
+constexpr std::uint32_t TitlePagePeriodMs = 4000;
+constexpr std::uint32_t GameOverDisplayMs = 3000;
+constexpr std::uint32_t FirstBeatMs = 1500;
+constexpr int SaucerArrivalChoices = 4;
+constexpr int SaucerArrivalShortestSeconds = 5;
+constexpr std::uint32_t MsPerSecond = 1000;
+
+// The level step shared by the start of a game and every next level.
+void StepLevel() {
+    Level = Level + 1;
+    StartLevel(Level);
+}
+
+}  // namespace
+
+void StartGame() {
+    ShowStatusText();
+    Score = 0;
+    StopTimer(TimerId::TitlePages);
+    ShowTitlePage(TitlePage);  // drawn a second time, the page on the screen goes
+    Level = -1;
+    Score = 0;
+    Lives = LivesAtStart;
+    Playing = true;
+    GameOver = false;
+    ClearObjects();
+    StepLevel();
+    StartTimer(TimerId::SaucerArrival,
+               static_cast<std::uint32_t>(rng::rand() % SaucerArrivalChoices +
+                                          SaucerArrivalShortestSeconds) *
+                   MsPerSecond);
+    StartTimer(TimerId::Beat, FirstBeatMs);
+    // The ship joins the game with the ship's own module.
+}
+
+void NextLevel() {
+    StopTimer(TimerId::NextLevel);
+    ShowStatusText();
+    StepLevel();
+}
+
+void Respawn() {
+    StopTimer(TimerId::Respawn);
+    ShowStatusText();
+    Lives = Lives - 1;
+    if (Lives == 0) {
+        EndGame();
+        return;
+    }
+}
+
+void EndGame() {
+    if (SoundOn) StopSound(BankSound::Thrust);
+    StopTimer(TimerId::SaucerTurn);
+    StopTimer(TimerId::SaucerShot);
+    StopTimer(TimerId::SaucerArrival);
+    ShowStatusText();
+    GameOver = true;
+    ScoreToBeat = HighScoreTable[HighScorePlaces - 1].score;
+    if (Score > ScoreToBeat) {
+        NameEntryActive = true;
+        ClearPlayerName();
+    } else {
+        StartTimer(TimerId::GameOverDisplay, GameOverDisplayMs);
+    }
+}
+
+void ReturnToTitle() {
+    StopTimer(TimerId::GameOverDisplay);
+    HideStatusText();
+    GameOver = false;
+    StartTimer(TimerId::TitlePages, TitlePagePeriodMs);
+    TitlePage = 0;
+    ShowTitlePage(0);
+}

@@ -1,0 +1,59 @@
+#include "trace.h"
+
+#include "app/frame_tick.h"
+#include "app/object_list.h"
+#include "app/timers.h"
+#include "game/control_keys.h"
+#include "game/game_state.h"
+#include "game/level_fill.h"
+#include "platform/headless/headless.h"
+#include "sound/sound_bank.h"
+#include "text/screens.h"
+
+namespace {
+
+// The live timers as "id:period" pairs, by id.
+void WriteTimers(std::FILE* out) {
+    std::fputs(" timers=", out);
+    bool first = true;
+    for (std::uint32_t id = 0; id <= LastTimerId; ++id) {
+        if (!platform::headless::TimerActive(id)) continue;
+        std::fprintf(out, "%s%u:%u", first ? "" : ",", id, platform::headless::TimerPeriod(id));
+        first = false;
+    }
+    if (first) std::fputs("-", out);
+}
+
+}  // namespace
+
+void WriteTickLine(std::FILE* out, std::int64_t tick, std::int64_t virtualTimeMs) {
+    std::fprintf(out,
+                 "tick=%lld t=%lld objects=%zu status=%d score=%d lives=%d level=%d page=%d "
+                 "playing=%d gameover=%d nameentry=%d mass=%d/%d sound=%d fireheld=%d",
+                 static_cast<long long>(tick), static_cast<long long>(virtualTimeMs),
+                 ObjectList.size(), StatusCounter, Score, Lives, Level, TitlePage, Playing,
+                 GameOver, NameEntryActive, AsteroidMassLeft, AsteroidMassTotal, SoundOn,
+                 FireHeld);
+    WriteTimers(out);
+    std::fputc('\n', out);
+}
+
+std::uint64_t HashPixels(const platform::Bitmap& bitmap) {
+    constexpr std::uint64_t OffsetBasis = 14695981039346656037ull;
+    constexpr std::uint64_t Prime = 1099511628211ull;
+    std::uint64_t hash = OffsetBasis;
+    for (const std::uint8_t pixel : bitmap.pixels()) {
+        hash ^= pixel;
+        hash *= Prime;
+    }
+    return hash;
+}
+
+bool WritePgm(const platform::Bitmap& bitmap, const char* path) {
+    std::FILE* file = std::fopen(path, "wb");
+    if (file == nullptr) return false;
+    std::fprintf(file, "P5\n%d %d\n255\n", bitmap.width(), bitmap.height());
+    const auto& pixels = bitmap.pixels();
+    const bool written = std::fwrite(pixels.data(), 1, pixels.size(), file) == pixels.size();
+    return std::fclose(file) == 0 && written;
+}
