@@ -261,9 +261,6 @@ void UnregisterWindowClass() {
 bool CreateMainWindow(std::int32_t left, std::int32_t top, std::int32_t size) {
     auto& vm = Machine();
     if (vm.settings.windowCreationFails) return false;
-    std::unique_ptr<Bitmap> screen = Bitmap::Create(size, size);
-    if (!screen) return false;
-    vm.screen = std::move(screen);
     vm.windowExists = true;
     vm.window = Point{left, top};
     vm.windowSize = size;
@@ -288,11 +285,18 @@ Point ClientToScreen(Point client) {
 void SetArrowCursor() { Machine().arrowCursor = true; }
 
 void PaintFromBitmap(const Bitmap& backBuffer, const Rect& area) {
-    Bitmap* screen = Machine().screen.get();
+    // The picture on the virtual screen is made at the first paint, so a
+    // window too large for memory fails where the real one does: at its
+    // back buffer.
+    auto& vm = Machine();
+    if (!vm.screen) vm.screen = Bitmap::Create(vm.windowSize, vm.windowSize);
+    Bitmap* screen = vm.screen.get();
     if (screen == nullptr) return;
     for (std::int32_t y = area.top; y < area.bottom; ++y) {
         for (std::int32_t x = area.left; x < area.right; ++x) {
-            if (backBuffer.contains(x, y) && screen->contains(x, y)) screen->at(x, y) = backBuffer.at(x, y);
+            if (backBuffer.contains(x, y) && screen->contains(x, y)) {
+                screen->at(x, y) = backBuffer.at(x, y);
+            }
         }
     }
 }

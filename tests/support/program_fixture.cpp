@@ -1,0 +1,63 @@
+#include "program_fixture.h"
+
+#include "app/frame_tick.h"
+#include "app/main_window.h"
+#include "app/object_list.h"
+#include "app/program.h"
+#include "app/random.h"
+#include "app/window_proc.h"
+#include "game/control_keys.h"
+#include "game/game_state.h"
+#include "game/level_fill.h"
+#include "scores/high_scores.h"
+#include "scores/name_entry.h"
+#include "sound/sound_bank.h"
+#include "text/screens.h"
+
+void ResetProgramState(const platform::headless::Settings& settings) {
+    ObjectList.clear();
+    platform::headless::Reset(settings);
+    WindowSize = 0;
+    HalfWindowSize = 0;
+    BackBufferDC = platform::DrawContext{};
+    BackBitmap.reset();
+    GreyPens = {};
+    SinTable = {};
+    CosTable = {};
+    StatusCounter = 360;
+    LastTickTime = {};
+    Dragging = false;
+    GrabPoint = {};
+    BeatPhase = false;
+    Score = 0;
+    Lives = 0;
+    Level = 0;
+    ScoreToBeat = 0;
+    Playing = false;
+    GameOver = false;
+    NameEntryActive = false;
+    TitlePage = 0;
+    AsteroidMassTotal = 0;
+    AsteroidMassLeft = 0;
+    FireHeld = false;
+    HyperspaceHeld = false;
+    SoundOn = true;
+    SoundAvailable = true;
+    HighScoreTable = {};
+    PlayerName[0] = '\0';
+    rng::srand(1);
+}
+
+bool ProgramTest::Start(const char* commandLine, const platform::headless::Settings& settings) {
+    Finish();
+    ResetProgramState(settings);
+    running_ = StartUp(commandLine);
+    return running_;
+}
+
+void ProgramTest::Finish() {
+    if (running_) ::TearDown();
+    running_ = false;
+}
+
+void ProgramTest::TearDown() { Finish(); }
