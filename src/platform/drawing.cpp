@@ -35,6 +35,12 @@ void Combine(std::uint8_t& pixel, std::uint8_t grey, MixMode mode) {
 // (false for small k, true from some k on), or last when it never does.
 template <typename Predicate>
 std::int64_t FirstWhere(std::int64_t first, std::int64_t last, Predicate holds) {
+    // Most lines are not clipped at all; they settle here without a search.
+    if (first == last || holds(first)) return first;
+    if (!holds(last - 1)) return last;
+    // Now holds(first) is false and holds(last - 1) is true.
+    ++first;
+    --last;
     while (first < last) {
         const std::int64_t middle = first + (last - first) / 2;
         if (holds(middle)) {
@@ -86,21 +92,15 @@ KRange MajorRange(const MajorMinorLine& line, std::int64_t extent) {
 // The minor coordinate never moves against the sign of minorDelta, so each
 // bound is the first k past a threshold and a binary search finds it exactly.
 KRange NarrowToMinor(const MajorMinorLine& line, KRange range, std::int64_t extent) {
-    const auto minor = [&line](std::int64_t k) { return line.Minor(k); };
     if (line.minorDelta >= 0) {
-        range.first = FirstWhere(range.first, range.last, [&](std::int64_t k) {
-            return minor(k) >= 0;
-        });
-        range.last = FirstWhere(range.first, range.last, [&](std::int64_t k) {
-            return minor(k) >= extent;
-        });
+        range.first =
+            FirstWhere(range.first, range.last, [&](auto k) { return line.Minor(k) >= 0; });
+        range.last =
+            FirstWhere(range.first, range.last, [&](auto k) { return line.Minor(k) >= extent; });
     } else {
-        range.first = FirstWhere(range.first, range.last, [&](std::int64_t k) {
-            return minor(k) < extent;
-        });
-        range.last = FirstWhere(range.first, range.last, [&](std::int64_t k) {
-            return minor(k) < 0;
-        });
+        range.first =
+            FirstWhere(range.first, range.last, [&](auto k) { return line.Minor(k) < extent; });
+        range.last = FirstWhere(range.first, range.last, [&](auto k) { return line.Minor(k) < 0; });
     }
     return range;
 }
@@ -131,20 +131,20 @@ Rect DrawSegment(Bitmap& bitmap, Point from, Point to, std::uint8_t grey, MixMod
         line.minor0 = from.x;
         line.minorDelta = dx;
     }
-    const KRange range = NarrowToMinor(line, MajorRange(line, xMajor ? width : height),
-                                       xMajor ? height : width);
+    const KRange range =
+        NarrowToMinor(line, MajorRange(line, xMajor ? width : height), xMajor ? height : width);
     if (range.first >= range.last) return Rect{};
 
-    // From the first visible pixel on, the minor coordinate is kept as the
-    // quotient and remainder of the rounding rule's division, which is the
-    // closed form stepped exactly, in 64 bits: remainder is always in
-    // [0, denominator).
+    // From the first visible pixel on, the rounding rule's division is kept
+    // as a quotient (the minor coordinate) and a remainder in
+    // [0, denominator), updated exactly at each step in 64 bits: the closed
+    // form without a division per pixel.
     const std::int64_t denominator = 2 * steps;
     const std::int64_t numeratorStep = 2 * line.minorDelta;
     std::int64_t minor = line.Minor(range.first);
-    std::int64_t remainder = static_cast<std::int64_t>(
-        Wide{2} * steps * (minor - line.minor0) -
-        (Wide{2} * line.minorDelta * range.first - steps));
+    std::int64_t remainder =
+        static_cast<std::int64_t>(Wide{2} * steps * (minor - line.minor0) -
+                                  (Wide{2} * line.minorDelta * range.first - steps));
 
     const std::int64_t firstMajor = line.Major(range.first);
     const std::int64_t firstMinor = minor;
@@ -254,8 +254,7 @@ Rect DrawContext::SetPixelV(std::int32_t x, std::int32_t y, std::uint8_t grey) {
 
 Rect DrawContext::FillRect(const Rect& rect, std::uint8_t grey) {
     Rect area;
-    if (!bitmap_ ||
-        !IntersectRect(area, rect, Rect{0, 0, bitmap_->width(), bitmap_->height()})) {
+    if (!bitmap_ || !IntersectRect(area, rect, Rect{0, 0, bitmap_->width(), bitmap_->height()})) {
         return Rect{};
     }
     for (std::int32_t y = area.top; y < area.bottom; ++y) {
