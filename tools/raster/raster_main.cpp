@@ -33,6 +33,11 @@ namespace {
 
 constexpr int kMaxGrey = 255;
 
+// A complaint about a primitive's numbers, with the rule they must follow.
+std::string Complaint(std::string_view what) {
+    return std::string(what) + " (whole numbers: coordinates 32-bit, grey 0..255)";
+}
+
 // Splits a line into whitespace-separated words and reads them as numbers.
 class Words {
 public:
@@ -96,7 +101,7 @@ bool DrawCase(Words& words, platform::DrawContext& dc, std::string& reason) {
         const auto x1 = words.NextCoordinate(), y1 = words.NextCoordinate();
         const auto grey = words.NextGrey();
         if (!x0 || !y0 || !x1 || !y1 || !grey) {
-            reason = "line needs x0 y0 x1 y1 grey";
+            reason = Complaint("line needs x0 y0 x1 y1 grey");
             return false;
         }
         dc.SelectPen(platform::Pen{*grey});
@@ -106,14 +111,14 @@ bool DrawCase(Words& words, platform::DrawContext& dc, std::string& reason) {
         const auto grey = words.NextGrey();
         const auto count = words.NextNumber(0, std::numeric_limits<std::int32_t>::max());
         if (!grey || !count) {
-            reason = "polygon needs grey n and n points";
+            reason = Complaint("polygon needs grey n and n points");
             return false;
         }
         std::vector<platform::Point> points;
         for (std::int64_t i = 0; i < *count; ++i) {
             const auto x = words.NextCoordinate(), y = words.NextCoordinate();
             if (!x || !y) {
-                reason = "polygon has fewer than n points";
+                reason = Complaint("polygon has fewer than n points");
                 return false;
             }
             points.push_back(platform::Point{*x, *y});
@@ -125,7 +130,7 @@ bool DrawCase(Words& words, platform::DrawContext& dc, std::string& reason) {
         const auto r = words.NextCoordinate(), b = words.NextCoordinate();
         const auto grey = words.NextGrey();
         if (!l || !t || !r || !b || !grey) {
-            reason = "rect needs l t r b grey";
+            reason = Complaint("rect needs l t r b grey");
             return false;
         }
         dc.SelectPen(platform::Pen{*grey});
@@ -134,7 +139,7 @@ bool DrawCase(Words& words, platform::DrawContext& dc, std::string& reason) {
         const auto x = words.NextCoordinate(), y = words.NextCoordinate();
         const auto grey = words.NextGrey();
         if (!x || !y || !grey) {
-            reason = "pixel needs x y grey";
+            reason = Complaint("pixel needs x y grey");
             return false;
         }
         dc.SetPixelV(*x, *y, *grey);
@@ -175,8 +180,8 @@ bool RunLine(std::string_view line, std::string& output, std::string& reason) {
     std::unique_ptr<platform::Bitmap> bitmap = platform::Bitmap::Create(
         static_cast<std::int32_t>(*width), static_cast<std::int32_t>(*height));
     if (!bitmap) {
-        reason = "cannot make a " + std::to_string(*width) + " x " + std::to_string(*height) +
-                 " bitmap";
+        reason =
+            "cannot make a " + std::to_string(*width) + " x " + std::to_string(*height) + " bitmap";
         return false;
     }
     platform::DrawContext dc;
