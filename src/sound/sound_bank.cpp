@@ -12,6 +12,29 @@ bool BuildSoundBank() { return false; }
 
 void DestroySoundBank() {}
 
+namespace {
+
+constexpr int PoolSize = 16;
+
+// The pool buffer played last; the index moves on before each play, so the
+// first play after start-up uses buffer 1.
+int FirePoolIndex = 0;
+int BangPoolIndex = 0;
+
+int NextInPool(int index) { return (index + 1) % PoolSize; }
+
+}  // namespace
+
+void PlayFireSound() {
+    if (!SoundOn) return;
+    FirePoolIndex = NextInPool(FirePoolIndex);
+}
+
+void PlayBangSound() {
+    if (!SoundOn) return;
+    BangPoolIndex = NextInPool(BangPoolIndex);
+}
+
 void PlaySound(BankSound) {}
 void PlaySoundLooping(BankSound) {}
 void StopSound(BankSound) {}

@@ -24,6 +24,11 @@ void PlaySound(BankSound sound);
 void PlaySoundLooping(BankSound sound);
 void StopSound(BankSound sound);
 
+// Plays the next buffer of the shot or explosion pool, so that up to 16 of
+// them overlap. While sound is off nothing plays and the pool stays put.
+void PlayFireSound();
+void PlayBangSound();
+
 // The S key: sound off, or back on (resuming the saucer's siren and the
 // thrust where they belong).
 void ToggleSound();
