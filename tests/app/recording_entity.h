@@ -16,7 +16,8 @@
 
 class RecordingEntity final : public Entity {
 public:
-    RecordingEntity(std::string name, std::vector<std::string>& log) : name_(std::move(name)), log_(log) {}
+    RecordingEntity(std::string name, std::vector<std::string>& log)
+        : Entity(EntityKind::Debris, {}), name_(std::move(name)), log_(log) {}
     ~RecordingEntity() override {
         log_.push_back(name_ + ".delete");
         if (onDelete) onDelete();
