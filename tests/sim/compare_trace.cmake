@@ -1,6 +1,6 @@
 # Runs the simulator and compares its trace with the golden one.
 execute_process(
-  COMMAND ${SIM} --time ${TIME} --seed ${SEED} --args "${ARGS}" --script ${SCRIPT}
+  COMMAND ${SIM} --time ${TIME} --seed ${SEED} --args "${ARGS}" --script ${SCRIPT} --verbose ${VERBOSE}
   OUTPUT_FILE ${OUTPUT}
   RESULT_VARIABLE result)
 if(NOT result EQUAL 0)

@@ -4,7 +4,7 @@
 // buffer. Same inputs, same trace: tests compare traces.
 //
 // Usage: zumiasteroids-sim [--time MS] [--seed N] [--clock MS] [--args TEXT]
-//                          [--script FILE] [--pgm FILE]
+//                          [--script FILE] [--pgm FILE] [--verbose 1]
 //   --time    virtual milliseconds to run (default 10000)
 //   --seed    the calendar time the program reads at start-up (default 0)
 //   --clock   wall-clock milliseconds at virtual time 0 (default 0)
@@ -13,6 +13,7 @@
 //             KEY is Left, Right, Up, Down, Ctrl, Esc, Enter, Backspace, a digit,
 //             a capital letter or a virtual-key code such as 0x53; # comments
 //   --pgm     also write the final back buffer as a PGM image
+//   --verbose 1 adds a line for every object after each tick's line
 
 #include <cstdio>
 #include <cstdlib>
@@ -40,6 +41,7 @@ struct Options {
     std::string args;
     std::string script;
     std::string pgm;
+    bool verbose = false;
 };
 
 struct NamedKey {
@@ -124,6 +126,8 @@ bool ParseOptions(int argc, char** argv, Options& options) {
             options.script = value;
         } else if (flag == "--pgm") {
             options.pgm = value;
+        } else if (flag == "--verbose") {
+            options.verbose = std::strcmp(value, "0") != 0;
         } else {
             std::fprintf(stderr, "zumiasteroids-sim: unknown option %s\n", flag.c_str());
             return false;
@@ -137,11 +141,12 @@ bool ParseOptions(int argc, char** argv, Options& options) {
 }
 
 std::int64_t Ticks = 0;
+bool Verbose = false;
 
 void TraceTick(const platform::Message& message) {
     if (message.kind == platform::MessageKind::Timer &&
         message.wParam == static_cast<std::uint32_t>(TimerId::FrameTick)) {
-        WriteTickLine(stdout, ++Ticks, headless::Now());
+        WriteTickLine(stdout, ++Ticks, headless::Now(), Verbose);
     }
 }
 
@@ -156,6 +161,7 @@ int main(int argc, char** argv) {
     settings.wallClockStartMs = options.clockMs;
     headless::Reset(settings);
     if (!options.script.empty() && !LoadScript(options.script)) return 2;
+    Verbose = options.verbose;
     headless::SetDispatchObserver(TraceTick);
 
     if (!StartUp(options.args.c_str())) {

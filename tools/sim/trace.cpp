@@ -3,6 +3,7 @@
 #include "app/frame_tick.h"
 #include "app/object_list.h"
 #include "app/timers.h"
+#include "objects/entity.h"
 #include "game/control_keys.h"
 #include "game/game_state.h"
 #include "game/level_fill.h"
@@ -24,18 +25,36 @@ void WriteTimers(std::FILE* out) {
     if (first) std::fputs("-", out);
 }
 
+std::size_t CountOf(EntityKind kind) {
+    std::size_t count = 0;
+    for (const auto& object : ObjectList) count += object->kind == kind ? 1 : 0;
+    return count;
+}
+
+// One line per object: its kind, place, heading and vertex count, with the
+// full precision of its doubles so that traces of two builds compare exactly.
+void WriteObjects(std::FILE* out) {
+    for (const auto& object : ObjectList) {
+        std::fprintf(out, "  kind=%d x=%.17g y=%.17g vx=%.17g vy=%.17g heading=%d spin=%d points=%d alive=%d\n",
+                     static_cast<int>(object->kind), object->positionX, object->positionY,
+                     object->velocityX, object->velocityY, object->heading, object->spin,
+                     object->pointCount(), object->alive);
+    }
+}
+
 }  // namespace
 
-void WriteTickLine(std::FILE* out, std::int64_t tick, std::int64_t virtualTimeMs) {
+void WriteTickLine(std::FILE* out, std::int64_t tick, std::int64_t virtualTimeMs, bool verbose) {
     std::fprintf(out,
-                 "tick=%lld t=%lld objects=%zu status=%d score=%d lives=%d level=%d page=%d "
+                 "tick=%lld t=%lld objects=%zu asteroids=%zu status=%d score=%d lives=%d level=%d page=%d "
                  "playing=%d gameover=%d nameentry=%d mass=%d/%d sound=%d fireheld=%d",
                  static_cast<long long>(tick), static_cast<long long>(virtualTimeMs),
-                 ObjectList.size(), StatusCounter, Score, Lives, Level, TitlePage, Playing,
+                 ObjectList.size(), CountOf(EntityKind::Asteroid), StatusCounter, Score, Lives, Level, TitlePage, Playing,
                  GameOver, NameEntryActive, AsteroidMassLeft, AsteroidMassTotal, SoundOn,
                  FireHeld);
     WriteTimers(out);
     std::fputc('\n', out);
+    if (verbose) WriteObjects(out);
 }
 
 std::uint64_t HashPixels(const platform::Bitmap& bitmap) {

@@ -8,8 +8,8 @@
 
 #include "platform/drawing.h"
 
-// Writes the line of one frame tick.
-void WriteTickLine(std::FILE* out, std::int64_t tick, std::int64_t virtualTimeMs);
+// Writes the line of one frame tick; verbose adds a line for each object.
+void WriteTickLine(std::FILE* out, std::int64_t tick, std::int64_t virtualTimeMs, bool verbose);
 
 // 64-bit FNV-1a over the pixels, row by row: equal pictures, equal hashes.
 std::uint64_t HashPixels(const platform::Bitmap& bitmap);
