@@ -5,6 +5,7 @@
 #include "app/random.h"
 #include "app/timers.h"
 #include "game/level_fill.h"
+#include "objects/ship.h"
 #include "scores/high_scores.h"
 #include "scores/name_entry.h"
 #include "sound/sound_bank.h"
@@ -53,13 +54,16 @@ void StartGame() {
                                           SaucerArrivalShortestSeconds) *
                    MsPerSecond);
     StartTimer(TimerId::Beat, FirstBeatMs);
-    // The ship joins the game with the ship's own module.
+    CreateShip();
 }
 
 void NextLevel() {
     StopTimer(TimerId::NextLevel);
     ShowStatusText();
     StepLevel();
+    // The asteroids of a new level may appear on the ship: it is untouchable
+    // again until its next shot.
+    if (CurrentShip != nullptr) CurrentShip->pendingInvulnerable = true;
 }
 
 void Respawn() {
@@ -70,6 +74,7 @@ void Respawn() {
         EndGame();
         return;
     }
+    CreateShip();
 }
 
 void EndGame() {

@@ -52,9 +52,7 @@ Entity::Entity(EntityKind entityKind, std::span<const WorldPoint> model)
       worldPoints(model.size()),
       modelPoints(model.begin(), model.end()) {}
 
-void Entity::moveAndTurn() {
-    positionX += velocityX;
-    positionY += velocityY;
+void Entity::turn() {
     heading += spin;
     // One correction is enough: every spin is smaller than a full turn.
     if (heading >= DegreesPerTurn) {
@@ -106,7 +104,9 @@ void Entity::placeAndWrap() {
 }
 
 void Entity::update() {
-    moveAndTurn();
+    positionX += velocityX;
+    positionY += velocityY;
+    turn();
     placeAndWrap();
 }
 

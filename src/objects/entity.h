@@ -76,8 +76,8 @@ public:
 protected:
     Entity(EntityKind entityKind, std::span<const WorldPoint> model);
 
-    // The parts of update: motion and turn, then the placing of the vertices.
-    void moveAndTurn();
+    // Adds spin to heading, kept within 0..359.
+    void turn();
     // Turns and places the model at the position, computes worldBounds and
     // wraps the whole shape once it has left the field across an edge.
     void placeAndWrap();

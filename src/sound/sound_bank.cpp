@@ -1,5 +1,7 @@
 #include "sound/sound_bank.h"
 
+#include "objects/ship.h"
+
 // Both start set and are overwritten by the result of BuildSoundBank before
 // any sound could play.
 bool SoundOn = true;
@@ -42,4 +44,11 @@ void StopSound(BankSound) {}
 void ToggleSound() {
     if (!SoundAvailable) return;
     SoundOn = !SoundOn;
+    if (!SoundOn) {
+        StopSound(BankSound::Saucer);
+        StopSound(BankSound::Thrust);
+        return;
+    }
+    // Back on: the loops that belong to what is happening now resume.
+    if (CurrentShip != nullptr && CurrentShip->thrusting) PlaySoundLooping(BankSound::Thrust);
 }

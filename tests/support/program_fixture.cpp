@@ -9,13 +9,20 @@
 #include "game/control_keys.h"
 #include "game/game_state.h"
 #include "game/level_fill.h"
+#include "objects/ship.h"
 #include "scores/high_scores.h"
 #include "scores/name_entry.h"
 #include "sound/sound_bank.h"
 #include "text/screens.h"
 
 void ResetProgramState(const platform::headless::Settings& settings) {
-    ObjectList.clear();
+    // Deleting objects may append others (a ship leaves debris), so the list
+    // is emptied until nothing more arrives.
+    while (!ObjectList.empty()) {
+        auto objects = std::move(ObjectList);
+        ObjectList.clear();
+    }
+    CurrentShip = nullptr;
     platform::headless::Reset(settings);
     WindowSize = 0;
     HalfWindowSize = 0;

@@ -4,6 +4,7 @@
 #include "app/object_list.h"
 #include "app/timers.h"
 #include "objects/entity.h"
+#include "objects/ship.h"
 #include "game/control_keys.h"
 #include "game/game_state.h"
 #include "game/level_fill.h"
@@ -42,16 +43,33 @@ void WriteObjects(std::FILE* out) {
     }
 }
 
+// The ship's state, or "-" while there is none.
+void WriteShip(std::FILE* out) {
+    if (CurrentShip == nullptr) {
+        std::fputs(" ship=-", out);
+        return;
+    }
+    const Ship& s = *CurrentShip;
+    std::fprintf(out,
+                 " ship=x:%.17g,y:%.17g,vx:%.17g,vy:%.17g,heading:%d,spin:%d,inv:%d,fired:%d,"
+                 "pending:%d,hyper:%d,out:%d,radius:%d,pulse:%d,thrust:%d",
+                 s.positionX, s.positionY, s.velocityX, s.velocityY, s.heading, s.spin,
+                 s.invulnerable, s.justFired, s.pendingInvulnerable, s.inHyperspace,
+                 s.hyperspaceOutbound, s.hyperspaceRadius, s.pulsePhase, s.thrusting);
+}
+
 }  // namespace
 
 void WriteTickLine(std::FILE* out, std::int64_t tick, std::int64_t virtualTimeMs, bool verbose) {
     std::fprintf(out,
                  "tick=%lld t=%lld objects=%zu asteroids=%zu status=%d score=%d lives=%d level=%d page=%d "
-                 "playing=%d gameover=%d nameentry=%d mass=%d/%d sound=%d fireheld=%d",
+                 "playing=%d gameover=%d nameentry=%d tobeat=%d mass=%d/%d sound=%d fireheld=%d "
+                 "hyperheld=%d",
                  static_cast<long long>(tick), static_cast<long long>(virtualTimeMs),
                  ObjectList.size(), CountOf(EntityKind::Asteroid), StatusCounter, Score, Lives, Level, TitlePage, Playing,
-                 GameOver, NameEntryActive, AsteroidMassLeft, AsteroidMassTotal, SoundOn,
-                 FireHeld);
+                 GameOver, NameEntryActive, ScoreToBeat, AsteroidMassLeft, AsteroidMassTotal,
+                 SoundOn, FireHeld, HyperspaceHeld);
+    WriteShip(out);
     WriteTimers(out);
     std::fputc('\n', out);
     if (verbose) WriteObjects(out);
