@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include "app/frame_tick.h"
+#include "app/timers.h"
+#include "game/game_state.h"
+#include "game/level_fill.h"
+#include "objects/asteroid.h"
+#include "play_fixture.h"
+#include "scores/high_scores.h"
+#include "scores/name_entry.h"
+#include "text/screens.h"
+
+namespace {
+
+namespace headless = platform::headless;
+using platform::VirtualKey;
+
+bool TimerRuns(TimerId id) { return headless::TimerActive(static_cast<std::uint32_t>(id)); }
+
+class GameFlowTest : public PlayTest {
+protected:
+    // Destroys the current ship and runs until its deletion; returns the time
+    // of the tick that deleted it.
+    std::int64_t LoseShip() {
+        EXPECT_NE(CurrentShip, nullptr);
+        CurrentShip->alive = false;
+        while (CurrentShip != nullptr || !TimerRuns(TimerId::Respawn)) {
+            if (CurrentShip != nullptr) CurrentShip->alive = false;
+            RunUntil(Now() + 1);
+        }
+        return Now();
+    }
+
+    // Clears the level: every asteroid destroyed and too small to split.
+    void ClearLevel() {
+        for (const auto& object : ObjectList) {
+            if (object->kind != EntityKind::Asteroid) continue;
+            static_cast<Asteroid&>(*object).size = 12;
+            object->alive = false;
+        }
+    }
+};
+
+TEST_F(GameFlowTest, StartingAGameClearsTheFieldAndFillsLevelZero) {
+    StartGame();
+    EXPECT_TRUE(Playing);
+    EXPECT_EQ(Level, 0);
+    EXPECT_EQ(Lives, 3);
+    EXPECT_EQ(AsteroidMassTotal, 240);
+    EXPECT_EQ(CountOf(EntityKind::Ship), 1u);
+    EXPECT_TRUE(CurrentShip->invulnerable);
+    EXPECT_LT(StatusCounter, StatusHidden) << "the status text shows";
+}
+
+TEST_F(GameFlowTest, ThirdLossEndsTheGameAndTheTitleReturnsThreeSecondsLater) {
+    StartGame();
+    for (const std::int32_t livesAfter : {2, 1}) {
+        const std::int64_t deleted = LoseShip();
+        RunUntil(deleted + 1990);
+        EXPECT_EQ(CurrentShip, nullptr) << "no ship before 2000 ms";
+        RunUntil(deleted + 2030);
+        ASSERT_NE(CurrentShip, nullptr);
+        EXPECT_EQ(Lives, livesAfter);
+        EXPECT_TRUE(CurrentShip->invulnerable);
+    }
+    const std::int64_t deleted = LoseShip();
+    RunUntil(deleted + 2030);
+    EXPECT_EQ(Lives, 0);
+    EXPECT_EQ(CurrentShip, nullptr);
+    EXPECT_TRUE(GameOver);
+    EXPECT_FALSE(NameEntryActive);
+    EXPECT_EQ(ScoreToBeat, 200);
+    EXPECT_FALSE(TimerRuns(TimerId::SaucerArrival));
+    EXPECT_TRUE(TimerRuns(TimerId::GameOverDisplay));
+    EXPECT_TRUE(TimerRuns(TimerId::Beat)) << "the beat goes on";
+
+    const std::int64_t over = Now();
+    RunUntil(over + 2900);
+    EXPECT_TRUE(GameOver);
+    RunUntil(over + 3100);
+    EXPECT_FALSE(GameOver);
+    EXPECT_FALSE(Playing);
+    EXPECT_EQ(TitlePage, 0);
+    EXPECT_TRUE(TimerRuns(TimerId::TitlePages));
+    EXPECT_GE(StatusCounter, StatusHidden);
+    ASSERT_GT(CountOf(EntityKind::Asteroid), 0u) << "the last game's field drifts on";
+    const double x = ObjectList.front()->positionX;
+    RunUntil(Now() + 500);
+    EXPECT_NE(ObjectList.front()->positionX, x);
+}
+
+TEST_F(GameFlowTest, PassingTenThousandPointsAddsALife) {
+    StartGame();
+    Score = 9950;
+    ClearLevel();
+    RunUntil(Now() + 40);
+    EXPECT_GE(Score, 10000);
+    EXPECT_EQ(Lives, 4);
+}
+
+TEST_F(GameFlowTest, RespawnAndNextLevelPendingTogether) {
+    StartGame();
+    ClearLevel();
+    const std::int64_t deleted = LoseShip();
+    EXPECT_TRUE(TimerRuns(TimerId::NextLevel));
+    RunUntil(deleted + 2030);
+    ASSERT_NE(CurrentShip, nullptr) << "respawned";
+    RemoveAsteroids();
+    Tap(Now() + 10, VirtualKey::Control);  // the new ship fires: vulnerable
+    RunUntil(Now() + 100);
+    ASSERT_FALSE(CurrentShip->invulnerable);
+    RunUntil(deleted + 3100);
+    EXPECT_EQ(Level, 1);
+    EXPECT_EQ(AsteroidMassTotal, 320);
+    EXPECT_TRUE(CurrentShip->invulnerable) << "the new level makes the ship untouchable again";
+}
+
+TEST_F(GameFlowTest, ScoreEqualToTheFifthEntryEarnsNoNameEntryOnePointMoreDoes) {
+    for (const std::int32_t score : {200, 201}) {
+        StartGame();
+        LoseShip();
+        RunUntil(Now() + 2100);
+        LoseShip();
+        RunUntil(Now() + 2100);
+        Score = score;
+        LoseShip();
+        RunUntil(Now() + 2100);
+        ASSERT_TRUE(GameOver);
+        EXPECT_EQ(NameEntryActive, score == 201) << score;
+        EXPECT_EQ(TimerRuns(TimerId::GameOverDisplay), score == 200) << score;
+        EXPECT_STREQ(PlayerName, "");
+    }
+}
+
+TEST_F(GameFlowTest, ClearedLevelStillOpensAfterTheGameEnded) {
+    StartGame();
+    LoseShip();
+    RunUntil(Now() + 2100);
+    LoseShip();
+    RunUntil(Now() + 2100);
+    ClearLevel();
+    const std::int64_t deleted = LoseShip();  // the last ship and the last asteroid together
+    RunUntil(deleted + 2100);
+    ASSERT_TRUE(GameOver);
+    EXPECT_EQ(CountOf(EntityKind::Asteroid), 0u);
+    RunUntil(deleted + 3100);
+    EXPECT_EQ(Level, 1) << "the next level's asteroids appear behind the game-over text";
+    EXPECT_GT(CountOf(EntityKind::Asteroid), 0u);
+    EXPECT_EQ(CurrentShip, nullptr);
+}
+
+TEST_F(GameFlowTest, ShipThatMeetsAnAsteroidExplodesAndTheAsteroidScores) {
+    StartGame();
+    // One asteroid of the level, made before the ship, placed on it; the ship
+    // made vulnerable as its first shot would.
+    Asteroid* rock = nullptr;
+    for (auto& object : ObjectList) {
+        if (object->kind == EntityKind::Asteroid && rock == nullptr) rock = static_cast<Asteroid*>(object.get());
+    }
+    ASSERT_NE(rock, nullptr);
+    std::erase_if(ObjectList, [rock](const auto& o) { return o->kind == EntityKind::Asteroid && o.get() != rock; });
+    rock->positionX = 0;
+    rock->positionY = 0;
+    rock->velocityX = 0;
+    rock->velocityY = 0;
+    CurrentShip->justFired = true;
+    const std::int32_t worth = 100 - rock->size;
+    const std::int32_t score = Score;
+    RunUntil(Now() + 80);
+    EXPECT_EQ(CurrentShip, nullptr);
+    EXPECT_EQ(Score, score + worth);
+    EXPECT_EQ(CountOf(EntityKind::Debris), 11u) << "ten clouds of the ship, one of the asteroid";
+    EXPECT_TRUE(TimerRuns(TimerId::Respawn));
+}
+
+}  // namespace
