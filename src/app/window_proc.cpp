@@ -8,6 +8,7 @@
 #include "game/control_keys.h"
 #include "game/game_state.h"
 #include "game/level_fill.h"
+#include "objects/saucer.h"
 #include "platform/input.h"
 #include "platform/window.h"
 #include "scores/name_entry.h"
@@ -93,11 +94,9 @@ void TimerElapsed(std::uint32_t id) {
         case TimerId::Respawn: Respawn(); break;
         case TimerId::GameOverDisplay: ReturnToTitle(); break;
         case TimerId::NextLevel: NextLevel(); break;
-        // The saucer's timers are armed only by the saucer, which joins the
-        // game with its own module.
-        case TimerId::SaucerShot:
-        case TimerId::SaucerArrival:
-        case TimerId::SaucerTurn: break;
+        case TimerId::SaucerShot: SaucerFire(); break;
+        case TimerId::SaucerArrival: SpawnSaucer(); break;
+        case TimerId::SaucerTurn: SaucerTurn(); break;
         case TimerId::Beat: Beat(); break;
     }
 }

@@ -2,9 +2,9 @@
 
 #include "app/frame_tick.h"
 #include "app/object_list.h"
-#include "app/random.h"
 #include "app/timers.h"
 #include "game/level_fill.h"
+#include "objects/saucer.h"
 #include "objects/ship.h"
 #include "scores/high_scores.h"
 #include "scores/name_entry.h"
@@ -25,9 +25,6 @@ constexpr std::int32_t LivesAtStart = 3;
 constexpr std::uint32_t TitlePagePeriodMs = 4000;
 constexpr std::uint32_t GameOverDisplayMs = 3000;
 constexpr std::uint32_t FirstBeatMs = 1500;
-constexpr int SaucerArrivalChoices = 4;
-constexpr int SaucerArrivalShortestSeconds = 5;
-constexpr std::uint32_t MsPerSecond = 1000;
 
 // The level step shared by the start of a game and every next level.
 void StepLevel() {
@@ -49,10 +46,7 @@ void StartGame() {
     GameOver = false;
     ClearObjects();
     StepLevel();
-    StartTimer(TimerId::SaucerArrival,
-               static_cast<std::uint32_t>(rng::rand() % SaucerArrivalChoices +
-                                          SaucerArrivalShortestSeconds) *
-                   MsPerSecond);
+    StartTimer(TimerId::SaucerArrival, DrawSaucerArrivalMs());
     StartTimer(TimerId::Beat, FirstBeatMs);
     CreateShip();
 }
@@ -82,6 +76,9 @@ void EndGame() {
     StopTimer(TimerId::SaucerTurn);
     StopTimer(TimerId::SaucerShot);
     StopTimer(TimerId::SaucerArrival);
+    // A saucer still in the field stays, no longer firing or turning, until
+    // it is destroyed or the next game clears the field.
+    CurrentSaucer = nullptr;
     ShowStatusText();
     GameOver = true;
     ScoreToBeat = HighScoreTable[HighScorePlaces - 1].score;

@@ -1,12 +1,18 @@
 #include "objects/collision.h"
 
 #include "app/object_list.h"
+#include "objects/saucer.h"
 #include "objects/ship.h"
 
 namespace {
 
 bool IsInvulnerableShip(const Entity& e) {
     return e.kind == EntityKind::Ship && static_cast<const Ship&>(e).invulnerable;
+}
+
+bool IsFadingSaucer(const Entity& e) {
+    return e.kind == EntityKind::Saucer &&
+           static_cast<const Saucer&>(e).brightness < SolidSaucerBrightness;
 }
 
 platform::Point TruncatedPoint(const Entity& shot) {
@@ -39,6 +45,7 @@ bool MayCollide(const Entity& a, const Entity& b) {
     if (a.kind == EntityKind::Debris || b.kind == EntityKind::Debris) return false;
     if (a.kind == b.kind) return false;
     if (IsInvulnerableShip(a) || IsInvulnerableShip(b)) return false;
+    if (IsFadingSaucer(a) || IsFadingSaucer(b)) return false;
     return true;
 }
 

@@ -11,7 +11,7 @@
 void DetectCollisions();
 
 // Whether a pair can collide at all: never debris, never two of one kind,
-// never an invulnerable ship.
+// never an invulnerable ship, never a saucer still fading in.
 bool MayCollide(const Entity& a, const Entity& b);
 
 // Whether the point lies inside the closed outline of the entity's world

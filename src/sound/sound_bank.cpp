@@ -1,5 +1,6 @@
 #include "sound/sound_bank.h"
 
+#include "objects/saucer.h"
 #include "objects/ship.h"
 
 // Both start set and are overwritten by the result of BuildSoundBank before
@@ -50,5 +51,6 @@ void ToggleSound() {
         return;
     }
     // Back on: the loops that belong to what is happening now resume.
+    if (CurrentSaucer != nullptr) PlaySoundLooping(BankSound::Saucer);
     if (CurrentShip != nullptr && CurrentShip->thrusting) PlaySoundLooping(BankSound::Thrust);
 }

@@ -9,6 +9,7 @@
 #include "game/control_keys.h"
 #include "game/game_state.h"
 #include "game/level_fill.h"
+#include "objects/saucer.h"
 #include "objects/ship.h"
 #include "scores/high_scores.h"
 #include "scores/name_entry.h"
@@ -23,6 +24,7 @@ void ResetProgramState(const platform::headless::Settings& settings) {
         ObjectList.clear();
     }
     CurrentShip = nullptr;
+    CurrentSaucer = nullptr;
     platform::headless::Reset(settings);
     WindowSize = 0;
     HalfWindowSize = 0;

@@ -4,6 +4,7 @@
 #include "app/object_list.h"
 #include "app/timers.h"
 #include "objects/entity.h"
+#include "objects/saucer.h"
 #include "objects/ship.h"
 #include "game/control_keys.h"
 #include "game/game_state.h"
@@ -58,6 +59,18 @@ void WriteShip(std::FILE* out) {
                  s.hyperspaceOutbound, s.hyperspaceRadius, s.pulsePhase, s.thrusting);
 }
 
+// The saucer's state, or "-" while there is none.
+void WriteSaucer(std::FILE* out) {
+    if (CurrentSaucer == nullptr) {
+        std::fputs(" saucer=-", out);
+        return;
+    }
+    const Saucer& s = *CurrentSaucer;
+    std::fprintf(out, " saucer=x:%.17g,y:%.17g,vx:%.17g,vy:%.17g,large:%d,course:%d,brightness:%d",
+                 s.positionX, s.positionY, s.velocityX, s.velocityY, s.isLarge, s.course,
+                 s.brightness);
+}
+
 }  // namespace
 
 void WriteTickLine(std::FILE* out, std::int64_t tick, std::int64_t virtualTimeMs, bool verbose) {
@@ -70,6 +83,7 @@ void WriteTickLine(std::FILE* out, std::int64_t tick, std::int64_t virtualTimeMs
                  GameOver, NameEntryActive, ScoreToBeat, AsteroidMassLeft, AsteroidMassTotal,
                  SoundOn, FireHeld, HyperspaceHeld);
     WriteShip(out);
+    WriteSaucer(out);
     WriteTimers(out);
     std::fputc('\n', out);
     if (verbose) WriteObjects(out);
