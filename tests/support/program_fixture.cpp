@@ -69,4 +69,8 @@ void ProgramTest::Finish() {
     running_ = false;
 }
 
-void ProgramTest::TearDown() { Finish(); }
+void ProgramTest::TearDown() {
+    Finish();
+    // Nothing of a test outlives it, whatever it left in the field.
+    ResetProgramState();
+}
