@@ -14,6 +14,7 @@ std::int32_t WindowSize = 0;
 std::int32_t HalfWindowSize = 0;
 platform::DrawContext BackBufferDC;
 std::unique_ptr<platform::Bitmap> BackBitmap;
+std::unique_ptr<platform::Bitmap> FontBitmap;
 std::array<platform::Pen, GreyPenCount> GreyPens{};
 std::array<double, DegreesPerTurn> SinTable{};
 std::array<double, DegreesPerTurn> CosTable{};

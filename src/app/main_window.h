@@ -22,6 +22,10 @@ extern platform::DrawContext BackBufferDC;
 // The WindowSize x WindowSize picture that painting copies to the window.
 extern std::unique_ptr<platform::Bitmap> BackBitmap;
 
+// The font strip that text is copied from (bitmap resource 101); none when
+// it could not be loaded, and then text stays invisible.
+extern std::unique_ptr<platform::Bitmap> FontBitmap;
+
 // Entry i draws in the grey (i, i, i).
 inline constexpr int GreyPenCount = 256;
 extern std::array<platform::Pen, GreyPenCount> GreyPens;

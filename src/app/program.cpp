@@ -8,6 +8,7 @@
 #include "game/level_fill.h"
 #include "platform/input.h"
 #include "platform/messages.h"
+#include "platform/resources.h"
 #include "platform/window.h"
 #include "scores/high_scores.h"
 #include "sound/sound_bank.h"
@@ -48,6 +49,7 @@ void TearDownFrom(TeardownStep first) {
             [[fallthrough]];
         case TeardownStep::ReleaseDrawing:
             BackBufferDC = platform::DrawContext{};
+            FontBitmap.reset();
             [[fallthrough]];
         case TeardownStep::DestroySoundBank:
             DestroySoundBank();
@@ -96,6 +98,7 @@ bool StartUp(const char* commandLine) {
     // Outlines are never filled; the white pen draws unless a fading object
     // selects a grey for one draw.
     BackBufferDC.SelectPen(platform::WhitePen);
+    FontBitmap = platform::LoadFontBitmap();
 
     BackBitmap = platform::Bitmap::Create(WindowSize, WindowSize);
     if (!BackBitmap) {

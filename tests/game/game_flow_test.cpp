@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/frame_tick.h"
+#include "app/main_window.h"
 #include "app/timers.h"
 #include "game/game_state.h"
 #include "game/level_fill.h"
@@ -8,6 +9,7 @@
 #include "play_fixture.h"
 #include "scores/high_scores.h"
 #include "scores/name_entry.h"
+#include "text/font.h"
 #include "text/screens.h"
 
 namespace {
@@ -171,6 +173,41 @@ TEST_F(GameFlowTest, ShipThatMeetsAnAsteroidExplodesAndTheAsteroidScores) {
     EXPECT_EQ(Score, score + worth);
     EXPECT_EQ(CountOf(EntityKind::Debris), 11u) << "ten clouds of the ship, one of the asteroid";
     EXPECT_TRUE(TimerRuns(TimerId::Respawn));
+}
+
+TEST_F(GameFlowTest, QualifyingScoreIsTypedInAndShownOnTheHighScorePage) {
+    StartGame();
+    for (int loss = 0; loss < 3; ++loss) {
+        if (loss == 2) Score = 4321;
+        LoseShip();
+        RunUntil(Now() + 2100);
+    }
+    ASSERT_TRUE(NameEntryActive);
+    const std::int64_t t = Now();
+    Tap(t + 10, VirtualKey::LetterA);
+    Tap(t + 100, static_cast<VirtualKey>('C'));
+    Tap(t + 200, static_cast<VirtualKey>('E'));
+    Tap(t + 300, VirtualKey::Enter);
+    RunUntil(t + 400);
+    EXPECT_FALSE(NameEntryActive);
+    EXPECT_STREQ(HighScoreTable[0].name, "ACE");
+    EXPECT_EQ(HighScoreTable[0].score, 4321);
+    RunUntil(t + 300 + 4100);  // the title turns to the high-score page
+    ASSERT_EQ(TitlePage, 1);
+    // On the back buffer, under whatever drifts there: the page drawn again
+    // by exclusive-or leaves exactly the field without it.
+    ClearObjects();
+    const std::vector<std::uint8_t> page = BackBitmap->pixels();
+    ClearBackBuffer();
+    DrawString(8, 17, "ACE");
+    DrawNumber(32, 17, 4321, 6);
+    std::size_t matches = 0;
+    for (std::int32_t y = 17; y < 22; ++y) {
+        for (std::int32_t x = 8; x < 56; ++x) {
+            matches += page[static_cast<std::size_t>(y * 64 + x)] == BackBitmap->at(x, y) ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(matches, 5u * 48u) << "the first row reads ACE 004321";
 }
 
 }  // namespace

@@ -30,6 +30,7 @@ void ResetProgramState(const platform::headless::Settings& settings) {
     HalfWindowSize = 0;
     BackBufferDC = platform::DrawContext{};
     BackBitmap.reset();
+    FontBitmap.reset();
     GreyPens = {};
     SinTable = {};
     CosTable = {};

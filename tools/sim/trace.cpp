@@ -1,5 +1,7 @@
 #include "trace.h"
 
+#include <cstring>
+
 #include "app/frame_tick.h"
 #include "app/object_list.h"
 #include "app/timers.h"
@@ -10,6 +12,8 @@
 #include "game/game_state.h"
 #include "game/level_fill.h"
 #include "platform/headless/headless.h"
+#include "scores/high_scores.h"
+#include "scores/name_entry.h"
 #include "sound/sound_bank.h"
 #include "text/screens.h"
 
@@ -71,6 +75,16 @@ void WriteSaucer(std::FILE* out) {
                  s.brightness);
 }
 
+// The name being typed and the high-score table.
+void WriteScores(std::FILE* out) {
+    std::fprintf(out, " name=\"%s\" table=", PlayerName);
+    for (int k = 0; k < HighScorePlaces; ++k) {
+        const HighScoreEntry& e = HighScoreTable[k];
+        std::fprintf(out, "%s%.*s:%d", k == 0 ? "" : ",", static_cast<int>(strnlen(e.name, NameBytes)),
+                     e.name, e.score);
+    }
+}
+
 }  // namespace
 
 void WriteTickLine(std::FILE* out, std::int64_t tick, std::int64_t virtualTimeMs, bool verbose) {
@@ -84,6 +98,7 @@ void WriteTickLine(std::FILE* out, std::int64_t tick, std::int64_t virtualTimeMs
                  SoundOn, FireHeld, HyperspaceHeld);
     WriteShip(out);
     WriteSaucer(out);
+    WriteScores(out);
     WriteTimers(out);
     std::fputc('\n', out);
     if (verbose) WriteObjects(out);

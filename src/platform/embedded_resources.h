@@ -1,0 +1,14 @@
+#pragma once
+
+// The resource files embedded into the sdl and headless executables (the
+// Windows build has them as program resources instead).
+
+#include <cstddef>
+
+namespace platform {
+
+// resources/font.bmp: the font strip, bitmap resource 101.
+extern const unsigned char FontStripBmp[];
+extern const std::size_t FontStripBmpSize;
+
+}  // namespace platform
