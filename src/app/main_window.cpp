@@ -1,10 +1,10 @@
 #include "app/main_window.h"
 
 #include <cctype>
-#include <cmath>
 #include <limits>
 
 #include "app/random.h"
+#include "app/trigonometry.h"
 #include "game/game_state.h"
 #include "platform/clock.h"
 #include "platform/window.h"
@@ -75,8 +75,8 @@ void InitGame() {
     rng::srand(static_cast<std::uint32_t>(platform::CalendarTime()));
     for (int i = 0; i < DegreesPerTurn; ++i) {
         const double angle = i * RadiansPerDegree;
-        SinTable[i] = std::sin(angle);
-        CosTable[i] = std::cos(angle);
+        SinTable[i] = Sine(angle);
+        CosTable[i] = Cosine(angle);
     }
     TitlePage = 0;
     Score = 0;
