@@ -10,13 +10,6 @@ const HighScores DefaultHighScores{{
     {EntryHeadMarker, {'N', 'E', 'Y', '\0'}, 200, EntryTailMarker},
 }};
 
-// The score file joins the game with the score-file module; until then every
-// run starts from the built-in table and keeps nothing.
-
-void LoadHighScores() { HighScoreTable = DefaultHighScores; }
-
-void SaveHighScores() {}
-
 int InsertHighScore(std::int32_t score) {
     int place = 0;
     while (place < HighScorePlaces && HighScoreTable[place].score > score) ++place;

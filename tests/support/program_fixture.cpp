@@ -1,5 +1,9 @@
 #include "program_fixture.h"
 
+#include <stdlib.h>
+
+#include <string>
+
 #include "app/frame_tick.h"
 #include "app/main_window.h"
 #include "app/object_list.h"
@@ -70,8 +74,20 @@ void ProgramTest::Finish() {
     running_ = false;
 }
 
+void ProgramTest::SetUp() {
+    previousDirectory_ = std::filesystem::current_path();
+    std::string pattern = (std::filesystem::temp_directory_path() / "zumiasteroids-test-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    directory_ = pattern;
+    std::filesystem::current_path(directory_);
+    ResetProgramState();
+}
+
 void ProgramTest::TearDown() {
     Finish();
     // Nothing of a test outlives it, whatever it left in the field.
     ResetProgramState();
+    std::filesystem::current_path(previousDirectory_);
+    std::error_code ignored;
+    std::filesystem::remove_all(directory_, ignored);
 }

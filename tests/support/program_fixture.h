@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <filesystem>
 
 #include "platform/headless/headless.h"
 
@@ -15,7 +16,9 @@ void ResetProgramState(const platform::headless::Settings& settings = {});
 
 class ProgramTest : public ::testing::Test {
 protected:
-    void SetUp() override { ResetProgramState(); }
+    // Each test runs in a fresh, empty current directory of its own, where
+    // the program keeps its score file.
+    void SetUp() override;
     void TearDown() override;
 
     // Runs start-up with the command line; the program then waits in its
@@ -29,4 +32,6 @@ protected:
 
 private:
     bool running_ = false;
+    std::filesystem::path previousDirectory_;
+    std::filesystem::path directory_;
 };

@@ -1,0 +1,46 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/nettle/rc4_key.h"
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes FromHex(const std::string& hex) {
+    Bytes bytes;
+    for (std::size_t i = 0; i + 1 < hex.size(); i += 2) {
+        bytes.push_back(static_cast<std::uint8_t>(std::stoi(hex.substr(i, 2), nullptr, 16)));
+    }
+    return bytes;
+}
+
+TEST(Rc4Test, KnownKeystreams) {
+    // Published RC4 test vectors: the keystream for a zero plaintext.
+    platform::Rc4Key key{};
+    for (std::size_t i = 0; i < key.size(); ++i) key[i] = static_cast<std::uint8_t>(i + 1);
+    EXPECT_EQ(platform::Rc4(key, Bytes(16, 0)), FromHex("9ac7cc9a609d1ef7b2932899cde41b97"));
+}
+
+TEST(Rc4Test, EncryptingTwiceGivesThePlainBytesBack) {
+    platform::Rc4Key key{};
+    key[0] = 0x42;
+    const Bytes plain{1, 2, 3, 250, 0, 77};
+    EXPECT_EQ(platform::Rc4(key, platform::Rc4(key, plain)), plain);
+    EXPECT_TRUE(platform::Rc4(key, {}).empty());
+}
+
+TEST(DeriveRc4KeyTest, StrongKeepsTheWholeHashBaseFiveBytes) {
+    // MD5 of twenty zero bytes.
+    const platform::Sha1Digest digest{};
+    const platform::Rc4Key strong = platform::DeriveRc4Key(digest, platform::KeyProvider::Strong);
+    const Bytes md5 = FromHex("441018525208457705bf09a8ee3c1093");
+    EXPECT_EQ(Bytes(strong.begin(), strong.end()), md5);
+    const platform::Rc4Key base = platform::DeriveRc4Key(digest, platform::KeyProvider::Base);
+    Bytes expected(md5.begin(), md5.begin() + 5);
+    expected.resize(16, 0);
+    EXPECT_EQ(Bytes(base.begin(), base.end()), expected);
+}
+
+}  // namespace
