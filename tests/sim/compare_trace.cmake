@@ -1,6 +1,25 @@
-# Runs the simulator and compares its trace with the golden one.
+# Runs the simulator in a fresh directory of its own and compares its trace
+# with the golden one. With PRELUDE_SCRIPT, an earlier run in the same
+# directory comes first, so the golden run starts with what it left behind
+# (the score file).
+set(directory ${OUTPUT}.dir)
+file(REMOVE_RECURSE ${directory})
+file(MAKE_DIRECTORY ${directory})
+
+if(PRELUDE_SCRIPT)
+  execute_process(
+    COMMAND ${SIM} --time ${PRELUDE_TIME} --seed ${PRELUDE_SEED} --script ${PRELUDE_SCRIPT}
+    WORKING_DIRECTORY ${directory}
+    OUTPUT_FILE ${OUTPUT}.prelude
+    RESULT_VARIABLE result)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "the simulator's earlier run failed with ${result}")
+  endif()
+endif()
+
 execute_process(
   COMMAND ${SIM} --time ${TIME} --seed ${SEED} --args "${ARGS}" --script ${SCRIPT} --verbose ${VERBOSE}
+  WORKING_DIRECTORY ${directory}
   OUTPUT_FILE ${OUTPUT}
   RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
