@@ -114,12 +114,9 @@ void Asteroid::update() {
 
 void Asteroid::toggleDraw() {
     // The brightness changes only between the two calls of a tick, so every
-    // erase uses the pen of the picture it removes.
-    const bool fading = brightness < FullBrightness;
-    platform::Pen kept{};
-    if (fading) kept = BackBufferDC.SelectPen(GreyPens[brightness]);
-    Entity::toggleDraw();
-    if (fading) BackBufferDC.SelectPen(kept);
+    // erase uses the pen of the picture it removes; at full brightness the
+    // back buffer's own white pen draws.
+    toggleDrawInGrey(brightness < FullBrightness, brightness);
 }
 
 void Asteroid::onDestroyed() {

@@ -167,6 +167,13 @@ void Entity::toggleDraw() {
     }
 }
 
+void Entity::toggleDrawInGrey(bool inGrey, int grey) {
+    platform::Pen kept{};
+    if (inGrey) kept = BackBufferDC.SelectPen(GreyPens[grey]);
+    Entity::toggleDraw();
+    if (inGrey) BackBufferDC.SelectPen(kept);
+}
+
 void Entity::drawShape() {
     if (drawsAsPoints()) {
         for (const platform::Point& p : screenPoints) BackBufferDC.SetPixelV(p.x, p.y, White);

@@ -81,6 +81,10 @@ protected:
     // Turns and places the model at the position, computes worldBounds and
     // wraps the whole shape once it has left the field across an edge.
     void placeAndWrap();
+
+    // The base toggleDraw, with the grey pen of that level selected for its
+    // duration when `inGrey` is set (objects that fade in or pulse).
+    void toggleDrawInGrey(bool inGrey, int grey);
 };
 
 // Creates an object, or nothing when memory runs out; no exception escapes.

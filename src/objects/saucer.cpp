@@ -115,13 +115,7 @@ void Saucer::update() {
     if (brightness < FullBrightness) ++brightness;
 }
 
-void Saucer::toggleDraw() {
-    const bool fading = brightness < FullBrightness;
-    platform::Pen kept{};
-    if (fading) kept = BackBufferDC.SelectPen(GreyPens[brightness]);
-    Entity::toggleDraw();
-    if (fading) BackBufferDC.SelectPen(kept);
-}
+void Saucer::toggleDraw() { toggleDrawInGrey(brightness < FullBrightness, brightness); }
 
 void Saucer::drawShape() {
     // The inner lines are part of the picture: drawn the same way for every

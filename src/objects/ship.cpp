@@ -124,15 +124,9 @@ void Ship::toggleDraw() {
 
     // Shots and level starts happen between ticks, so these changes show from
     // the erase half of the next tick on: the erase still uses the old pen.
-    const bool pulsing = invulnerable;
-    platform::Pen kept{};
-    if (pulsing) {
-        const int grey = PulseMiddleGrey +
-                         static_cast<int>(std::trunc(PulseSwing * SinTable[pulsePhase % DegreesPerTurn]));
-        kept = BackBufferDC.SelectPen(GreyPens[grey]);
-    }
-    Entity::toggleDraw();
-    if (pulsing) BackBufferDC.SelectPen(kept);
+    const int pulseGrey =
+        PulseMiddleGrey + static_cast<int>(std::trunc(PulseSwing * SinTable[pulsePhase % DegreesPerTurn]));
+    toggleDrawInGrey(invulnerable, pulseGrey);
     if (justFired) {
         justFired = false;
         invulnerable = false;
