@@ -122,11 +122,11 @@ void Ship::toggleDraw() {
         return;
     }
 
-    // Shots and level starts happen between ticks, so these changes show from
-    // the erase half of the next tick on: the erase still uses the old pen.
     const int pulseGrey =
         PulseMiddleGrey + static_cast<int>(std::trunc(PulseSwing * SinTable[pulsePhase % DegreesPerTurn]));
     toggleDrawInGrey(invulnerable, pulseGrey);
+    // Shots and level starts happen between ticks, so these changes show from
+    // the erase half of the next tick on: the erase still uses the old pen.
     if (justFired) {
         justFired = false;
         invulnerable = false;
