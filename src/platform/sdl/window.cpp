@@ -3,6 +3,8 @@
 
 #include <SDL.h>
 
+#include <string_view>
+
 #include "platform/input.h"
 #include "platform/message_pump.h"
 #include "platform/sdl/sdl_window.h"
@@ -17,6 +19,17 @@ constexpr std::int32_t LargestWindowSize = 16384;
 sdl::MainWindowState mainWindow;
 SDL_Cursor* arrowCursor = nullptr;
 
+// When no display can be reached SDL falls back on its own to drivers that
+// show nothing to anyone; for the game that means there is no display. A
+// user who names such a driver in SDL_VIDEODRIVER gets it.
+bool OnADesktop() {
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (driver == nullptr) return false;
+    const std::string_view name = driver;
+    const bool invisible = name == "offscreen" || name == "dummy";
+    return !invisible || SDL_GetHint(SDL_HINT_VIDEODRIVER) != nullptr;
+}
+
 }  // namespace
 
 sdl::MainWindowState& sdl::MainWindow() { return mainWindow; }
@@ -29,6 +42,10 @@ bool RegisterWindowClass(WindowProcedure procedure) {
     // A small desktop game has no reason to keep the screen saver away.
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
     if (SDL_Init(SDL_INIT_VIDEO) != 0) return false;
+    if (!OnADesktop()) {
+        SDL_Quit();
+        return false;
+    }
     Pump().SetProcedure(procedure);
     return true;
 }
