@@ -11,4 +11,8 @@ namespace platform {
 extern const unsigned char FontStripBmp[];
 extern const std::size_t FontStripBmpSize;
 
+// resources/siren.wav: the saucer's siren, "WAVE" resource 107.
+extern const unsigned char SirenWav[];
+extern const std::size_t SirenWavSize;
+
 }  // namespace platform

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "platform/clock.h"
+#include "platform/headless/headless_audio.h"
 #include "platform/input.h"
 #include "platform/message_pump.h"
 #include "platform/window.h"
@@ -129,6 +130,7 @@ void Reset(const Settings& settings) {
     machine->settings = settings;
     machine->cursor = settings.cursor;
     pump = std::make_unique<MessagePump>(*machine);
+    ResetSound(settings.soundDevice);
 }
 
 std::int64_t Now() { return Machine().now; }

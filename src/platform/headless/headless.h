@@ -2,8 +2,9 @@
 
 // The headless backend: the real program on a virtual machine. Time is
 // virtual (pauses and waits advance it at once), input is a script of events
-// at virtual times, there is no window and no audio device, and the window's
-// picture can be read. Tests and the simulator drive whole games with it.
+// at virtual times, there is no window, a sound device only where the
+// settings ask for one, and the window's picture can be read. Tests and the
+// simulator drive whole games with it.
 
 #include <cstdint>
 #include <vector>
@@ -22,6 +23,7 @@ struct Settings {
     bool anotherInstanceRunning = false;
     bool displayAvailable = true;       // false: the window class cannot be registered
     bool windowCreationFails = false;
+    bool soundDevice = false;           // true: a sound device opens (see headless_audio.h)
 };
 
 // Starts a fresh virtual machine: virtual time 0, no timers, no window, an
