@@ -29,6 +29,8 @@ void ResetProgramState(const platform::headless::Settings& settings) {
     }
     CurrentShip = nullptr;
     CurrentSaucer = nullptr;
+    // The sound device goes with the machine it belongs to.
+    DestroySoundBank();
     platform::headless::Reset(settings);
     WindowSize = 0;
     HalfWindowSize = 0;
@@ -57,6 +59,8 @@ void ResetProgramState(const platform::headless::Settings& settings) {
     HyperspaceHeld = false;
     SoundOn = true;
     SoundAvailable = true;
+    FireSoundIndex = 0;
+    BangSoundIndex = 0;
     HighScoreTable = {};
     PlayerName[0] = '\0';
     rng::srand(1);
