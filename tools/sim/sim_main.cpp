@@ -5,6 +5,7 @@
 //
 // Usage: zumiasteroids-sim [--time MS] [--seed N] [--clock MS] [--args TEXT]
 //                          [--script FILE] [--pgm FILE] [--verbose 1]
+//                          [--sound 1] [--bank FOLDER] [--heard FILE]
 //   --time    virtual milliseconds to run (default 10000)
 //   --seed    the calendar time the program reads at start-up (default 0)
 //   --clock   wall-clock milliseconds at virtual time 0 (default 0)
@@ -14,6 +15,12 @@
 //             a capital letter or a virtual-key code such as 0x53; # comments
 //   --pgm     also write the final back buffer as a PGM image
 //   --verbose 1 adds a line for every object after each tick's line
+//   --sound   1 gives the machine a sound device (the trace shows sound=1)
+//   --bank    also write each buffer of the sound bank, in bank order, as raw
+//             bytes into FOLDER (BeatHighSound.u8 ... ThrustSound.u8); implies
+//             --sound 1
+//   --heard   also write what the sound device played as a 44100 Hz 16-bit
+//             mono WAVE file; implies --sound 1
 
 #include <cstdio>
 #include <cstdlib>
@@ -27,6 +34,7 @@
 #include "app/timers.h"
 #include "platform/headless/headless.h"
 #include "platform/input.h"
+#include "sound_output.h"
 #include "trace.h"
 
 namespace {
@@ -42,6 +50,9 @@ struct Options {
     std::string script;
     std::string pgm;
     bool verbose = false;
+    bool sound = false;
+    std::string bank;
+    std::string heard;
 };
 
 struct NamedKey {
@@ -128,6 +139,12 @@ bool ParseOptions(int argc, char** argv, Options& options) {
             options.pgm = value;
         } else if (flag == "--verbose") {
             options.verbose = std::strcmp(value, "0") != 0;
+        } else if (flag == "--sound") {
+            options.sound = std::strcmp(value, "0") != 0;
+        } else if (flag == "--bank") {
+            options.bank = value;
+        } else if (flag == "--heard") {
+            options.heard = value;
         } else {
             std::fprintf(stderr, "zumiasteroids-sim: unknown option %s\n", flag.c_str());
             return false;
@@ -159,6 +176,7 @@ int main(int argc, char** argv) {
     headless::Settings settings;
     settings.calendarTime = options.seed;
     settings.wallClockStartMs = options.clockMs;
+    settings.soundDevice = options.sound || !options.bank.empty() || !options.heard.empty();
     headless::Reset(settings);
     if (!options.script.empty() && !LoadScript(options.script)) return 2;
     Verbose = options.verbose;
@@ -168,7 +186,9 @@ int main(int argc, char** argv) {
         std::printf("end t=%lld started=0\n", static_cast<long long>(headless::Now()));
         return 0;
     }
+    if (!options.bank.empty() && !DumpSoundBank(options.bank)) return 1;
     const bool running = headless::RunUntil(options.timeMs);
+    if (!options.heard.empty() && !WriteHeardSound(options.heard)) return 1;
     const std::uint64_t hash = HashPixels(*BackBitmap);
     if (!options.pgm.empty() && !WritePgm(*BackBitmap, options.pgm.c_str())) {
         std::fprintf(stderr, "zumiasteroids-sim: cannot write %s\n", options.pgm.c_str());
