@@ -9,6 +9,8 @@
 
 #include "platform/input.h"
 #include "platform/message_pump.h"
+#include "platform/sdl/drag_follower.h"
+#include "platform/sdl/event_source.h"
 #include "platform/sdl/keys.h"
 #include "platform/sdl/pointer.h"
 #include "platform/sdl/sdl_window.h"
@@ -32,7 +34,7 @@ public:
     void Poll(MessagePump& pump) override {
         SDL_Event event;
         while (SDL_PollEvent(&event)) Translate(event, pump);
-        if (sdl::MainWindow().captured) FollowPointer(pump);
+        drag_.Poll(pump);
     }
 
     void Wait(std::optional<std::int64_t> deadline) override {
@@ -49,6 +51,8 @@ public:
         SDL_WaitEventTimeout(nullptr, timeout);
     }
 
+    void Handled(const Message& message) { drag_.Handled(message); }
+
 private:
     void Translate(const SDL_Event& event, MessagePump& pump) {
         switch (event.type) {
@@ -62,24 +66,26 @@ private:
                 }
                 break;
             case SDL_MOUSEBUTTONDOWN:
-                if (event.button.button != SDL_BUTTON_LEFT) break;
-                leftButtonDown_ = true;
-                lastClient_ = Point{event.button.x, event.button.y};
-                pump.PostInput(Message{MessageKind::LeftButtonDown, MouseLeftButton,
-                                       MakePointParam(event.button.x, event.button.y)});
+                if (event.button.button == SDL_BUTTON_LEFT) {
+                    drag_.Pressed(Point{event.button.x, event.button.y}, pump);
+                }
                 break;
             case SDL_MOUSEBUTTONUP:
-                if (event.button.button != SDL_BUTTON_LEFT) break;
-                // The window goes where the pointer was let go, before the
-                // release ends the drag.
-                if (sdl::MainWindow().captured) FollowPointer(pump);
-                leftButtonDown_ = false;
-                pump.PostInput(Message{MessageKind::LeftButtonUp, 0,
-                                       MakePointParam(event.button.x, event.button.y)});
+                if (event.button.button == SDL_BUTTON_LEFT) {
+                    drag_.Released(releasedAt_, Point{event.button.x, event.button.y}, pump);
+                    releasedAt_.reset();
+                }
+                break;
+            case SDL_SYSWMEVENT:
+                // The window system's own release event comes just before
+                // SDL's, and it tells where on the screen it happened.
+                if (const auto released = sdl::LeftReleaseOnScreen(*event.syswm.msg)) {
+                    releasedAt_ = released;
+                }
                 break;
             case SDL_MOUSEMOTION:
-                // While captured, FollowPointer reports the pointer instead.
-                if (sdl::MainWindow().captured) break;
+                // While the button is down the drag follower reports the pointer.
+                if (drag_.buttonDown()) break;
                 pump.PostInput(Message{MessageKind::MouseMove,
                                        (event.motion.state & SDL_BUTTON_LMASK) != 0
                                            ? MouseLeftButton
@@ -103,33 +109,33 @@ private:
         }
     }
 
-    // Reports the pointer's position relative to the window whenever it has
-    // changed, because the pointer moved or the window moved under it. SDL's
-    // motion events cannot do this during a drag: their window coordinates
-    // are measured against where the window was, and SDL drops an event whose
-    // coordinates repeat the previous one, as they do when the window has
-    // just moved by the pointer's last step. A message that meets a window
-    // moved since it was posted is put right by the next one.
-    void FollowPointer(MessagePump& pump) {
-        const Point screen = sdl::PointerOnScreen();
-        const Point window = sdl::MainWindow().position;
-        const Point client{screen.x - window.x, screen.y - window.y};
-        if (client == lastClient_) return;
-        lastClient_ = client;
-        pump.PostInput(Message{MessageKind::MouseMove, leftButtonDown_ ? MouseLeftButton : 0u,
-                               MakePointParam(client.x, client.y)});
-    }
-
-    bool leftButtonDown_ = false;
-    // The client position of the last button press or reported pointer move.
-    Point lastClient_{};
+    sdl::DragFollower drag_;
+    std::optional<Point> releasedAt_;
 };
+
+SdlEventSource& Source() {
+    static SdlEventSource source;
+    return source;
+}
+
+WindowProcedure gameProcedure = nullptr;
+
+// Hands each message to the game, and lets the drag follower know.
+bool WatchedProcedure(const Message& message) {
+    const bool handled = gameProcedure(message);
+    Source().Handled(message);
+    return handled;
+}
 
 }  // namespace
 
+void sdl::SetWindowProcedure(WindowProcedure procedure) {
+    gameProcedure = procedure;
+    Pump().SetProcedure(procedure != nullptr ? WatchedProcedure : nullptr);
+}
+
 MessagePump& Pump() {
-    static SdlEventSource source;
-    static MessagePump pump(source);
+    static MessagePump pump(Source());
     return pump;
 }
 

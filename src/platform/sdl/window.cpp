@@ -7,6 +7,7 @@
 
 #include "platform/input.h"
 #include "platform/message_pump.h"
+#include "platform/sdl/event_source.h"
 #include "platform/sdl/sdl_window.h"
 #include "platform/window.h"
 
@@ -39,6 +40,15 @@ bool RegisterWindowClass(WindowProcedure procedure) {
     // re-create the window to draw through OpenGL, which changes its X id
     // and slows the first picture down by a quarter of a second.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    // A click is a click, also the one that gives the window the focus: SDL
+    // would otherwise drop a press that it handles within 10 ms of the focus
+    // change, as it does when both wait while the game is busy.
+    SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+    // The window system itself keeps sending a window every mouse event from
+    // a press until its release. SDL's own capture on top of that is undone
+    // whenever the pointer leaves the window, and undoing it ends the window
+    // system's too, so a drag that outran its window would miss the release.
+    SDL_SetHint(SDL_HINT_MOUSE_AUTO_CAPTURE, "0");
     // A small desktop game has no reason to keep the screen saver away.
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
     if (SDL_Init(SDL_INIT_VIDEO) != 0) return false;
@@ -46,12 +56,12 @@ bool RegisterWindowClass(WindowProcedure procedure) {
         SDL_Quit();
         return false;
     }
-    Pump().SetProcedure(procedure);
+    sdl::SetWindowProcedure(procedure);
     return true;
 }
 
 void UnregisterWindowClass() {
-    Pump().SetProcedure(nullptr);
+    sdl::SetWindowProcedure(nullptr);
     if (arrowCursor != nullptr) {
         SDL_FreeCursor(arrowCursor);
         arrowCursor = nullptr;
