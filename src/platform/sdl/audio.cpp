@@ -26,8 +26,8 @@ namespace {
 // SDL converts it where the device needs that.
 constexpr int OutputRate = 44100;
 constexpr Uint8 OutputChannels = 2;
-// About 12 ms a period: a shot or a stop is heard within that.
-constexpr Uint16 PeriodFrames = 512;
+// 10 ms a period: a shot or a stop is heard within that.
+constexpr Uint16 PeriodFrames = 441;
 
 // The one open device, for the calls that reach it through a buffer.
 AudioDevice* openDevice = nullptr;
