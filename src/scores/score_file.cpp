@@ -57,8 +57,10 @@ void LoadHighScores() {
     if (!stored) return;
     const auto plain = CipherPass(platform::CipherDirection::Decrypt, *stored);
     if (!plain) return;
-    // A short file overlays only the start of the defaults.
-    std::memcpy(HighScoreTable.data(), plain->data(), std::min(plain->size(), TableBytes));
+    // A short file overlays only the start of the defaults (an empty one,
+    // nothing).
+    std::copy_n(plain->begin(), std::min(plain->size(), TableBytes),
+                reinterpret_cast<std::uint8_t*>(HighScoreTable.data()));
     if (!AllMarkersPass(HighScoreTable)) HighScoreTable = DefaultHighScores;
 }
 
