@@ -47,7 +47,7 @@ bool DumpSoundBank(const std::string& folder) {
         const auto samples = headless::BufferSamples(*slot.buffer);
         const std::filesystem::path path = std::filesystem::path(folder) / (slot.name + ".u8");
         if (!WriteBytes(path, samples.data(), samples.size())) {
-            std::fprintf(stderr, "zumiasteroids-sim: cannot write %s\n", path.c_str());
+            std::fprintf(stderr, "zumiasteroids-sim: cannot write %s\n", path.string().c_str());
             return false;
         }
     }

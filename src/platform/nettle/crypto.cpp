@@ -67,9 +67,10 @@ std::vector<std::uint8_t> Rc4(const Rc4Key& key, std::span<const std::uint8_t> b
 std::optional<std::vector<std::uint8_t>> ScoreFileCipher(CipherDirection /*direction*/,
                                                          const Sha1Digest& digest,
                                                          std::span<const std::uint8_t> bytes) {
-    // RC4 encrypts and decrypts alike. The key is the one the default
-    // provider of current Windows (the Strong provider) derives, so score
-    // files move between the Windows and the Linux game.
+    // RC4 encrypts and decrypts alike. The key is derived as the default
+    // provider of current Windows (the Strong provider) derives it, so the
+    // Linux game keys its file exactly as the Windows game does on its home
+    // system; the older Base provider's 40-bit key would be the weaker choice.
     return Rc4(DeriveRc4Key(digest, KeyProvider::Strong), bytes);
 }
 

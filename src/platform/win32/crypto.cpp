@@ -14,16 +14,18 @@ namespace {
 
 constexpr std::size_t ReadPiece = 64 * 1024;
 
-// A provider of the full RSA type with no key container. It is named rather
-// than left to the default: the default of current Windows is the Strong
-// provider, whose RC4 key is the whole MD5 hash, while Wine's default, the
-// Base provider, keeps only 40 bits of it. Named, the key is the same on
-// every Windows, under Wine and in the Linux game.
+// A context of a provider of the full RSA type: the default provider with
+// its default key container, or, when that cannot be had (the container does
+// not exist yet), the Base provider with the container made anew. The
+// default provider of current Windows is the Strong one, whose RC4 key is
+// the whole MD5 hash; Wine's default, the Base provider, keeps 40 bits of it.
+// Either way a file only opens under the executable that wrote it.
 class Provider {
 public:
     Provider() {
-        if (!CryptAcquireContextA(&handle_, nullptr, MS_STRONG_PROV_A, PROV_RSA_FULL,
-                                  CRYPT_VERIFYCONTEXT)) {
+        if (!CryptAcquireContextA(&handle_, nullptr, nullptr, PROV_RSA_FULL, 0) &&
+            !CryptAcquireContextA(&handle_, nullptr, MS_DEF_PROV_A, PROV_RSA_FULL,
+                                  CRYPT_NEWKEYSET)) {
             handle_ = 0;
         }
     }

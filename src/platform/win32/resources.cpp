@@ -63,4 +63,16 @@ std::unique_ptr<Bitmap> LoadFontBitmap() {
     return bitmap;
 }
 
+std::span<const std::uint8_t> FindWaveResource(std::uint16_t id) {
+    const HMODULE program = win32::ProgramInstance();
+    HRSRC found = FindResourceA(program, MAKEINTRESOURCEA(id), "WAVE");
+    if (found == nullptr) return {};
+    const DWORD size = SizeofResource(program, found);
+    HGLOBAL loaded = LoadResource(program, found);
+    // A resource stays loaded with its program: nothing to free.
+    const void* bytes = loaded != nullptr ? LockResource(loaded) : nullptr;
+    if (bytes == nullptr) return {};
+    return {static_cast<const std::uint8_t*>(bytes), size};
+}
+
 }  // namespace platform
