@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <set>
+#include <numbers>
 
 #include "app/frame_tick.h"
 #include "app/random.h"
@@ -50,7 +51,7 @@ TEST_F(AsteroidTest, OutlineHasTwelveVerticesAtRandomRadiiAndSteps) {
             const double r = std::hypot(m.x, m.y);
             EXPECT_GE(std::lround(r), size - 4);
             EXPECT_LE(std::lround(r), size - 4 + size / 2 - 1);
-            double angle = std::atan2(m.x, m.y) * 180.0 / M_PI;  // made at (r sin a, r cos a)
+            double angle = std::atan2(m.x, m.y) * 180.0 / std::numbers::pi;  // made at (r sin a, r cos a)
             if (angle < 0) angle += 360;
             if (previous >= 0) {
                 EXPECT_GE(std::lround(angle - previous), 26);
@@ -73,7 +74,7 @@ TEST_F(AsteroidTest, OutlinePassingAFullTurnEarlyKeepsTheVerticesItHas) {
     // Eleven steps of 33 degrees reach 363 after the eleventh vertex.
     const std::vector<WorldPoint> outline = AsteroidOutline(40, LargestSteps);
     ASSERT_EQ(outline.size(), 11u);
-    EXPECT_NEAR(std::atan2(outline[10].x, outline[10].y) * 180.0 / M_PI, 330 - 360, 1e-9);
+    EXPECT_NEAR(std::atan2(outline[10].x, outline[10].y) * 180.0 / std::numbers::pi, 330 - 360, 1e-9);
 }
 
 TEST_F(AsteroidTest, GamesGeneratorAlwaysMakesTwelveVertices) {

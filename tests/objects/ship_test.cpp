@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <set>
+#include <numbers>
 
 #include "app/frame_tick.h"
 #include "app/random.h"
@@ -223,8 +224,8 @@ TEST_F(ShipTest, NoShotDuringAJump) {
 TEST(BulletTest, FliesFortyOneUpdatesWrappingAtTheEdge) {
     ResetProgramState();
     for (int i = 0; i < 360; ++i) {
-        CosTable[i] = std::cos(i * M_PI / 180);
-        SinTable[i] = std::sin(i * M_PI / 180);
+        CosTable[i] = std::cos(i * std::numbers::pi / 180);
+        SinTable[i] = std::sin(i * std::numbers::pi / 180);
     }
     Bullet shot({30, 0}, 0);
     shot.update();

@@ -15,7 +15,7 @@ foreach(variable TOOL CASES EXPECTED)
 endforeach()
 
 execute_process(
-  COMMAND "${TOOL}"
+  COMMAND ${RUN} "${TOOL}"
   INPUT_FILE "${CASES}"
   OUTPUT_VARIABLE output
   ERROR_VARIABLE errors

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/nettle/rc4_key.h"
+#include "score_file_support.h"
 
 namespace {
 
@@ -41,6 +42,18 @@ TEST(DeriveRc4KeyTest, StrongKeepsTheWholeHashBaseFiveBytes) {
     Bytes expected(md5.begin(), md5.begin() + 5);
     expected.resize(16, 0);
     EXPECT_EQ(Bytes(base.begin(), base.end()), expected);
+}
+
+// The Linux game keys its file as the Strong provider of Windows does: RC4
+// under the whole MD5 hash of the executable's digest.
+using score_file_test::ScoreFileTest;
+
+TEST_F(ScoreFileTest, FileIsTheTableUnderTheStrongProvidersKey) {
+    using namespace score_file_test;
+    HighScoreTable = CustomTable();
+    SaveHighScores();
+    const platform::Rc4Key key = platform::DeriveRc4Key(OwnDigest(), platform::KeyProvider::Strong);
+    EXPECT_EQ(ReadAll(ScoreFile), platform::Rc4(key, TableBytes(CustomTable())));
 }
 
 }  // namespace

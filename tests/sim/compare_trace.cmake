@@ -8,7 +8,7 @@ file(MAKE_DIRECTORY ${directory})
 
 if(PRELUDE_SCRIPT)
   execute_process(
-    COMMAND ${SIM} --time ${PRELUDE_TIME} --seed ${PRELUDE_SEED} --script ${PRELUDE_SCRIPT}
+    COMMAND ${RUN} ${SIM} --time ${PRELUDE_TIME} --seed ${PRELUDE_SEED} --script ${PRELUDE_SCRIPT}
     WORKING_DIRECTORY ${directory}
     OUTPUT_FILE ${OUTPUT}.prelude
     RESULT_VARIABLE result)
@@ -18,7 +18,7 @@ if(PRELUDE_SCRIPT)
 endif()
 
 execute_process(
-  COMMAND ${SIM} --time ${TIME} --seed ${SEED} --args "${ARGS}" --script ${SCRIPT} --verbose ${VERBOSE}
+  COMMAND ${RUN} ${SIM} --time ${TIME} --seed ${SEED} --args "${ARGS}" --script ${SCRIPT} --verbose ${VERBOSE}
   WORKING_DIRECTORY ${directory}
   OUTPUT_FILE ${OUTPUT}
   RESULT_VARIABLE result)

@@ -1,7 +1,6 @@
 #include "program_fixture.h"
 
-#include <stdlib.h>
-
+#include <random>
 #include <string>
 
 #include "app/frame_tick.h"
@@ -66,6 +65,26 @@ void ResetProgramState(const platform::headless::Settings& settings) {
     rng::srand(1);
 }
 
+namespace {
+
+// A new empty directory of this test's own under the temporary directory;
+// empty when none can be made. create_directory is false for a name that
+// exists, so two tests never share one.
+std::filesystem::path FreshDirectory() {
+    std::random_device entropy;
+    const std::filesystem::path base = std::filesystem::temp_directory_path();
+    constexpr int Attempts = 100;
+    for (int attempt = 0; attempt < Attempts; ++attempt) {
+        const std::filesystem::path candidate =
+            base / ("zumiasteroids-test-" + std::to_string(entropy()));
+        std::error_code error;
+        if (std::filesystem::create_directory(candidate, error)) return candidate;
+    }
+    return {};
+}
+
+}  // namespace
+
 bool ProgramTest::Start(const char* commandLine, const platform::headless::Settings& settings) {
     Finish();
     ResetProgramState(settings);
@@ -80,9 +99,8 @@ void ProgramTest::Finish() {
 
 void ProgramTest::SetUp() {
     previousDirectory_ = std::filesystem::current_path();
-    std::string pattern = (std::filesystem::temp_directory_path() / "zumiasteroids-test-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    directory_ = pattern;
+    directory_ = FreshDirectory();
+    ASSERT_FALSE(directory_.empty());
     std::filesystem::current_path(directory_);
     ResetProgramState();
 }

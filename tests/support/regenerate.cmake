@@ -1,6 +1,6 @@
 # Runs a resource generator and compares its output with the committed file
 # byte for byte.
-execute_process(COMMAND ${GENERATOR} ${OUTPUT} RESULT_VARIABLE result)
+execute_process(COMMAND ${RUN} ${GENERATOR} ${OUTPUT} RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
   message(FATAL_ERROR "${GENERATOR} failed with ${result}")
 endif()
