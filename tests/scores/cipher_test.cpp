@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "cipher_vectors.h"
 #include "platform/nettle/rc4_key.h"
 #include "score_file_support.h"
 
@@ -42,6 +43,22 @@ TEST(DeriveRc4KeyTest, StrongKeepsTheWholeHashBaseFiveBytes) {
     Bytes expected(md5.begin(), md5.begin() + 5);
     expected.resize(16, 0);
     EXPECT_EQ(Bytes(base.begin(), base.end()), expected);
+}
+
+// nettle's RC4 under each provider's derivation gives what CryptoAPI gives
+// (the Windows build checks CryptoAPI against the same vectors).
+TEST(DeriveRc4KeyTest, EncryptsAsCryptoApisProvidersDo) {
+    const auto vectors = cipher_vectors::Load(ZA_CIPHER_VECTORS);
+    ASSERT_FALSE(vectors.empty());
+    for (const auto& vector : vectors) {
+        const auto strong = platform::DeriveRc4Key(vector.digest, platform::KeyProvider::Strong);
+        const auto base = platform::DeriveRc4Key(vector.digest, platform::KeyProvider::Base);
+        EXPECT_EQ(platform::Rc4(strong, vector.plain), vector.strong);
+        EXPECT_EQ(platform::Rc4(base, vector.plain), vector.base);
+        EXPECT_EQ(platform::ScoreFileCipher(platform::CipherDirection::Encrypt, vector.digest,
+                                            vector.plain),
+                  vector.strong);
+    }
 }
 
 // The Linux game keys its file as the Strong provider of Windows does: RC4
