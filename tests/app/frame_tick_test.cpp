@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/frame_tick.h"
+#include "app/main_window.h"
+#include "app/object_list.h"
 #include "game/game_state.h"
 #include "support/program_fixture.h"
+#include "text/screens.h"
 
 namespace {
 
@@ -80,6 +85,74 @@ TEST_F(FrameTickTest, StatusCounterRunsFromRequestToHiddenAndStopsAtTwoInGameOve
     EXPECT_EQ(StatusCounter, 2);
     HideStatusText();
     EXPECT_EQ(StatusCounter, StatusHidden);
+}
+
+// A started game's state over an empty, black field, the status text not yet
+// asked for.
+void EmptyFieldInPlay() {
+    ClearObjects();
+    ClearBackBuffer();
+    Playing = true;
+    Level = 0;
+    Score = 0;
+    Lives = 3;
+}
+
+bool AllBlack() {
+    const auto& pixels = BackBitmap->pixels();
+    return std::all_of(pixels.begin(), pixels.end(), [](std::uint8_t p) { return p == 0; });
+}
+
+// True when the back buffer holds exactly one copy of the status text for
+// the current values, and nothing else.
+bool ShowsOnlyTheStatusText() {
+    const std::vector<std::uint8_t> shown = BackBitmap->pixels();
+    const std::int32_t counter = StatusCounter;
+    StatusCounter = 1;
+    DrawStatusText();  // drawn once more over the screen, a single copy vanishes
+    const bool single = AllBlack();
+    DrawStatusText();
+    StatusCounter = counter;
+    return single && BackBitmap->pixels() == shown && !AllBlack();
+}
+
+TEST_F(FrameTickTest, StatusTextIsDrawnByTheFirstTickAndErasedByThe120th) {
+    ASSERT_TRUE(Start());
+    EmptyFieldInPlay();
+    ShowStatusText();
+    ASSERT_TRUE(AllBlack());
+    FrameTick();  // the first half finds 0 and draws nothing, the second half draws
+    EXPECT_EQ(StatusCounter, 1);
+    EXPECT_TRUE(ShowsOnlyTheStatusText());
+    for (int tick = 2; tick <= 119; ++tick) FrameTick();
+    EXPECT_EQ(StatusCounter, 119);
+    EXPECT_TRUE(ShowsOnlyTheStatusText());
+    FrameTick();  // erases it and draws no new one
+    EXPECT_EQ(StatusCounter, StatusHidden);
+    EXPECT_TRUE(AllBlack()) << "the screen is clean afterwards";
+}
+
+TEST_F(FrameTickTest, AskingForTheStatusTextWhileItShowsErasesTheOldCopyFirst) {
+    // A respawn one second after a level start: the text with two lives left
+    // is still on the screen when the lives change.
+    ASSERT_TRUE(Start());
+    EmptyFieldInPlay();
+    ShowStatusText();
+    for (int tick = 0; tick < 33; ++tick) FrameTick();
+    ASSERT_TRUE(ShowsOnlyTheStatusText());
+    ShowStatusText();
+    EXPECT_EQ(StatusCounter, 0);
+    EXPECT_TRUE(AllBlack()) << "the text drawn with the old values is gone at once";
+    Lives = 2;
+    FrameTick();
+    EXPECT_TRUE(ShowsOnlyTheStatusText()) << "only the new lives count shows, no stale copy";
+
+    // Hiding it erases it the same way.
+    HideStatusText();
+    EXPECT_EQ(StatusCounter, StatusHidden);
+    EXPECT_TRUE(AllBlack());
+    FrameTick();
+    EXPECT_TRUE(AllBlack());
 }
 
 TEST_F(FrameTickTest, StatusTextIsHiddenAtProgramStart) {
