@@ -178,13 +178,17 @@ TEST_F(AsteroidTest, SplitSizesAndVanishingPieces) {
     };
     for (const Case c : {Case{12, 4, 8}, Case{23, 7, 15}, Case{50, 14, 36}, Case{99, 26, 72}}) {
         std::set<std::int32_t> firsts;
+        std::set<std::int32_t> madeSizes;
+        std::set<std::int32_t> vanishedSizes;
         for (std::uint32_t seed = 0; seed < 1000; ++seed) {
             const SplitResult split = SplitOnce(c.size, seed);
             std::int32_t made = 0;
             for (const std::int32_t fragment : split.fragments) {
                 EXPECT_GE(fragment, 12);
                 made += fragment;
+                madeSizes.insert(fragment);
             }
+            vanishedSizes.insert(split.vanished);
             ASSERT_EQ(made + split.vanished, c.size) << "a split keeps the mass";
             if (split.fragments.size() == 2) {
                 firsts.insert(split.fragments[0]);
@@ -196,6 +200,13 @@ TEST_F(AsteroidTest, SplitSizesAndVanishingPieces) {
         }
         if (c.size == 12) {
             EXPECT_TRUE(firsts.empty()) << "both pieces of a size-12 asteroid vanish";
+            EXPECT_EQ(vanishedSizes, (std::set<std::int32_t>{12}));
+        } else if (c.size == 23) {
+            // Half 11, quarter 5: the first piece is 7..15 and the second
+            // 8..16, so one of them is always under 12 and vanishes.
+            EXPECT_TRUE(firsts.empty()) << "never two fragments";
+            EXPECT_EQ(madeSizes, (std::set<std::int32_t>{12, 13, 14, 15, 16}));
+            EXPECT_EQ(vanishedSizes, (std::set<std::int32_t>{7, 8, 9, 10, 11}));
         } else if (c.size >= 50) {
             ASSERT_FALSE(firsts.empty());
             EXPECT_EQ(*firsts.begin(), c.smallestFirst);

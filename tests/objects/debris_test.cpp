@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include "app/random.h"
 #include "field_fixture.h"
 #include "objects/debris.h"
@@ -54,6 +57,56 @@ TEST_F(DebrisTest, NeverMovesAndGrowsByADecayingFactor) {
         EXPECT_EQ(cloud.positionY, -200);
         EXPECT_DOUBLE_EQ(cloud.growth, growth);
         EXPECT_NEAR(cloud.modelPoints[0].x, -20 * scale, 1e-12) << "update " << update;
+    }
+}
+
+TEST_F(DebrisTest, SpreadsThenDrawsTogetherAsItsGrowthDecays) {
+    // The drawn size of a cloud against its source's, at the picture of a
+    // given update, for the explosion's growth 1.03 and the ship's 1.07.
+    struct Case {
+        double growth;
+        int update;
+        double size;
+        double tolerance;
+    };
+    const Case cases[] = {
+        {1.03, 1, 0.75, 1e-12},    {1.03, 32, 1.19, 0.005}, {1.03, 50, 1.0, 0.005},
+        {1.03, 100, 0.108, 0.001}, {1.07, 72, 8.5, 0.01},   {1.07, 200, 0.0015, 0.0001},
+    };
+    struct Peak {
+        double growth;
+        int firstUpdate, lastUpdate;  // the largest picture comes within these
+    };
+    const Peak peaks[] = {{1.03, 31, 32}, {1.07, 71, 72}};
+    // Every vertex of the square lies as far from the centre as any other,
+    // so a lost vertex does not change the size measured.
+    const double sourceRadius = std::hypot(20.0, 20.0);
+    for (const double growth : {1.03, 1.07}) {
+        rng::srand(5);
+        Debris cloud(source, std::numeric_limits<std::int32_t>::max(), growth);
+        double largest = 0;
+        int largestAt = 0;
+        for (int update = 1; update <= 200; ++update) {
+            cloud.update();
+            ASSERT_GT(cloud.pointCount(), 0) << "a cloud this long-lived keeps most vertices";
+            const WorldPoint& vertex = cloud.worldPoints[0];
+            const double size = std::hypot(vertex.x - 100, vertex.y + 200) / sourceRadius;
+            if (size > largest) {
+                largest = size;
+                largestAt = update;
+            }
+            for (const Case& c : cases) {
+                if (c.growth == growth && c.update == update) {
+                    EXPECT_NEAR(size, c.size, c.tolerance)
+                        << "growth " << growth << ", update " << update;
+                }
+            }
+        }
+        for (const Peak& p : peaks) {
+            if (p.growth != growth) continue;
+            EXPECT_GE(largestAt, p.firstUpdate) << "growth " << growth;
+            EXPECT_LE(largestAt, p.lastUpdate) << "growth " << growth;
+        }
     }
 }
 

@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "app/frame_tick.h"
 #include "field_fixture.h"
+#include "game/game_state.h"
 #include "objects/debris.h"
+#include "objects/ship.h"
+#include "platform/input.h"
 #include "text/screens.h"
 
 namespace {
@@ -161,6 +166,46 @@ TEST_F(EntityTest, BusyFieldLeavesTheBackBufferBlackWhenCleared) {
     ClearObjects();
     ShowTitlePage(TitlePage);  // a title page is erased by drawing it again
     EXPECT_TRUE(AllBlack());
+}
+
+TEST_F(EntityTest, BusyGameLeavesTheBackBufferBlackWhenCleared) {
+    // A whole game with every kind in the field: the ship turning, thrusting,
+    // firing and jumping, asteroids fading in and splitting, debris, the
+    // saucer and its shots, for long enough that things wrap at the edges.
+    namespace headless = platform::headless;
+    using platform::VirtualKey;
+    const auto key = [](VirtualKey k) { return static_cast<std::uint8_t>(k); };
+    ASSERT_TRUE(Start("200"));
+    headless::ScriptKeyDown(100, key(VirtualKey::Control));
+    headless::ScriptKeyUp(150, key(VirtualKey::Control));
+    headless::ScriptKeyDown(300, key(VirtualKey::Right));
+    headless::ScriptKeyUp(1300, key(VirtualKey::Right));
+    headless::ScriptKeyDown(2000, key(VirtualKey::Up));
+    headless::ScriptKeyUp(2600, key(VirtualKey::Up));
+    for (std::int64_t at = 400; at < 13000; at += 200) {
+        headless::ScriptKeyDown(at, key(VirtualKey::Control));
+        headless::ScriptKeyUp(at + 50, key(VirtualKey::Control));
+    }
+    for (const std::int64_t at : {3000, 7000, 10000}) {
+        headless::ScriptKeyDown(at, key(VirtualKey::Down));
+        headless::ScriptKeyUp(at + 50, key(VirtualKey::Down));
+    }
+    std::set<EntityKind> kindsSeen;
+    bool jumped = false;
+    for (std::int64_t t = 0; t < 14000; t += 20) {
+        RunUntil(t);
+        for (const auto& object : ObjectList) kindsSeen.insert(object->kind);
+        jumped = jumped || (CurrentShip != nullptr && CurrentShip->inHyperspace);
+    }
+    ASSERT_EQ(kindsSeen, (std::set<EntityKind>{EntityKind::Asteroid, EntityKind::Debris,
+                                                EntityKind::Saucer, EntityKind::Ship,
+                                                EntityKind::Bullet}));
+    ASSERT_TRUE(jumped);
+
+    ClearObjects();
+    HideStatusText();  // the status text, or the game-over text, drawn once more
+    if (!Playing) ShowTitlePage(TitlePage);
+    EXPECT_TRUE(AllBlack()) << LitPixels() << " pixels left behind";
 }
 
 }  // namespace
