@@ -72,8 +72,11 @@ TEST_F(ControlKeysTest, DownOnAPulsingShipIsUsedUp) {
     const std::int64_t t = Now();
     Press(t + 10, VirtualKey::Down);  // refused: the new ship is invulnerable
     Tap(t + 20, VirtualKey::Control);  // the first shot: vulnerable from the next tick
-    RunUntil(t + 200);
+    RunUntil(t + 100);
     ASSERT_FALSE(CurrentShip->invulnerable);
+    Press(t + 150, VirtualKey::Down);  // the held key's auto-repeats
+    Press(t + 180, VirtualKey::Down);
+    RunUntil(t + 200);
     EXPECT_FALSE(CurrentShip->inHyperspace) << "keeping Down held starts no jump";
     Release(t + 210, VirtualKey::Down);
     Press(t + 220, VirtualKey::Down);

@@ -59,6 +59,37 @@ TEST_F(CollisionTest, SameKindsAndDebrisPassThrough) {
     TestShape* cloud = Place(EntityKind::Debris, Square(30), {0, 0});
     DetectCollisions();
     EXPECT_TRUE(first->alive && second->alive && cloud->alive);
+
+    // A small shape inside an asteroid and inside a vulnerable ship, before
+    // and after each in the list: an asteroid fragment there would hit
+    // them, a debris cloud touches neither.
+    struct Case {
+        EntityKind intruder;
+        bool intruderFirst;
+        bool hit;
+    };
+    for (const Case c : {Case{EntityKind::Debris, false, false}, Case{EntityKind::Debris, true, false},
+                         Case{EntityKind::Bullet, false, true}}) {
+        for (const bool againstShip : {false, true}) {
+            ClearObjects();
+            Entity* intruder = nullptr;
+            const auto addIntruder = [&] {
+                if (c.intruder == EntityKind::Bullet) {
+                    intruder = Shot({2, 1});
+                } else {
+                    intruder = Place(c.intruder, Square(3), {2, 1});
+                }
+            };
+            if (c.intruderFirst) addIntruder();
+            Entity* target = againstShip ? static_cast<Entity*>(PlaceShip({0, 0}))
+                                         : Place(EntityKind::Asteroid, Square(30), {0, 0});
+            if (!c.intruderFirst) addIntruder();
+            DetectCollisions();
+            const int kind = static_cast<int>(c.intruder);
+            EXPECT_EQ(!target->alive, c.hit) << kind << " against ship " << againstShip;
+            EXPECT_EQ(!intruder->alive, c.hit) << kind << " against ship " << againstShip;
+        }
+    }
 }
 
 TEST_F(CollisionTest, ShotOnTheLeftOrTopEdgeOfTheBoundsPassesButNotOnTheRightOrBottom) {

@@ -11,6 +11,8 @@
 #include "objects/bullet.h"
 #include "objects/debris.h"
 #include "objects/ship.h"
+#include "platform/headless/headless_audio.h"
+#include "sound/sound_bank.h"
 
 namespace {
 
@@ -212,13 +214,30 @@ TEST_F(ShipTest, ShotsLeaveTheNoseAt12UnitsPerTickWhateverTheShipsSpeed) {
     EXPECT_EQ(shot.velocityY, 0);
 }
 
-TEST_F(ShipTest, NoShotDuringAJump) {
-    MakeVulnerable();
+TEST_F(ShipTest, NoShotAndNoSoundDuringAJump) {
+    headless::Settings withSound;
+    withSound.soundDevice = true;
+    ASSERT_TRUE(Start("200", withSound));
+    ClearObjects();
+    CreateShip();
+    ship = CurrentShip;
+    ASSERT_TRUE(SoundOn);
+    ship->fire();  // heard: the first buffer of the shot pool
+    ASSERT_EQ(FireSoundIndex, 1);
+    FrameTick();
+    ASSERT_FALSE(ship->invulnerable);
     ship->startHyperspace();
+    ASSERT_TRUE(ship->inHyperspace);
     const std::size_t before = ObjectList.size();
     ship->fire();
     EXPECT_EQ(ObjectList.size(), before);
     EXPECT_FALSE(ship->justFired);
+    EXPECT_EQ(FireSoundIndex, 1) << "the pool did not move on";
+    for (const BankSlot& slot : BankSlots()) {
+        if (slot.name.rfind("FireSound", 0) != 0 || slot.name == "FireSound1") continue;
+        ASSERT_NE(slot.buffer, nullptr) << slot.name;
+        EXPECT_FALSE(headless::BufferSounding(*slot.buffer)) << slot.name;
+    }
 }
 
 TEST(BulletTest, FliesFortyOneUpdatesWrappingAtTheEdge) {
