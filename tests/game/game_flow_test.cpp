@@ -6,6 +6,7 @@
 #include "game/game_state.h"
 #include "game/level_fill.h"
 #include "objects/asteroid.h"
+#include "objects/saucer.h"
 #include "play_fixture.h"
 #include "scores/high_scores.h"
 #include "scores/name_entry.h"
@@ -173,6 +174,61 @@ TEST_F(GameFlowTest, ShipThatMeetsAnAsteroidExplodesAndTheAsteroidScores) {
     EXPECT_EQ(Score, score + worth);
     EXPECT_EQ(CountOf(EntityKind::Debris), 11u) << "ten clouds of the ship, one of the asteroid";
     EXPECT_TRUE(TimerRuns(TimerId::Respawn));
+}
+
+TEST_F(GameFlowTest, SaucerComesFiresAndIsShotDown) {
+    StartGame();
+    RemoveAsteroids();  // nothing else in the field for the saucer to meet
+    Tap(Now() + 10, VirtualKey::Control);  // the first shot: a saucer may come now
+    while (CurrentSaucer == nullptr && Now() < GameStartMs + 9000) RunUntil(Now() + 10);
+    ASSERT_NE(CurrentSaucer, nullptr);
+    EXPECT_GE(Now(), GameStartMs + 5000) << "5 to 8 seconds after the start";
+    EXPECT_FALSE(TimerRuns(TimerId::SaucerArrival));
+
+    // The player's shot is long gone: every shot from now on is the saucer's.
+    ASSERT_EQ(CountOf(EntityKind::Bullet), 0u);
+    const std::int64_t giveUp = GameStartMs + 15000;
+    while (CountOf(EntityKind::Bullet) == 0 && CurrentSaucer != nullptr && Now() < giveUp) {
+        RunUntil(Now() + 10);
+    }
+    ASSERT_NE(CurrentSaucer, nullptr) << "the saucer met something before it fired";
+    ASSERT_EQ(CountOf(EntityKind::Bullet), 1u) << "the saucer fired";
+    ASSERT_GE(CurrentSaucer->brightness, 128);
+
+    // The ship, put behind the saucer on its course and turned after it,
+    // fires: the shot gains 9 units a tick on the saucer and runs through
+    // its centre.
+    const std::int32_t score = Score;
+    bool shotDown = false;
+    for (int attempt = 0; attempt < 10 && !shotDown; ++attempt) {
+        while (CurrentShip == nullptr) RunUntil(Now() + 10);  // hit meanwhile: the next ship
+        const Saucer& saucer = *CurrentSaucer;
+        const std::int32_t course = saucer.course;
+        const double behind = saucer.modelPoints[3].x + 40;
+        CurrentShip->positionX = saucer.positionX - behind * SinTable[course];
+        CurrentShip->positionY = saucer.positionY - behind * CosTable[course];
+        CurrentShip->velocityX = 0;
+        CurrentShip->velocityY = 0;
+        // Forward (cos h, sin h) is the course's (sin, cos).
+        CurrentShip->heading = (450 - course) % 360;
+        const std::int64_t fired = Now() + 1;
+        Tap(fired, VirtualKey::Control);
+        while (CurrentSaucer != nullptr && Now() < fired + 120) RunUntil(Now() + 5);
+        shotDown = CurrentSaucer == nullptr;
+    }
+    ASSERT_TRUE(shotDown);
+    EXPECT_EQ(Score, score) << "the saucer scores nothing";
+    EXPECT_FALSE(TimerRuns(TimerId::SaucerShot));
+    EXPECT_FALSE(TimerRuns(TimerId::SaucerTurn));
+    const std::uint32_t next =
+        headless::TimerPeriod(static_cast<std::uint32_t>(TimerId::SaucerArrival));
+    EXPECT_TRUE(next == 5000 || next == 6000 || next == 7000 || next == 8000) << next;
+    bool cloudOfEight = false;
+    for (const auto& object : ObjectList) {
+        cloudOfEight = cloudOfEight ||
+                       (object->kind == EntityKind::Debris && object->pointCount() == 8);
+    }
+    EXPECT_TRUE(cloudOfEight) << "the saucer burst into a cloud of its eight vertices";
 }
 
 TEST_F(GameFlowTest, QualifyingScoreIsTypedInAndShownOnTheHighScorePage) {

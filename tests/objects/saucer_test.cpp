@@ -103,9 +103,24 @@ TEST_F(SaucerTest, ChangeOfCourseKeepsItWithinAFullTurnAndSetsTheVelocity) {
     AddVulnerableShip();
     SpawnSaucer();
     Saucer& saucer = *CurrentSaucer;
+    std::set<std::uint32_t> delays;
     for (int turn = 0; turn < 500; ++turn) {
         const std::int32_t before = saucer.course;
+        // An independent copy of the generator predicts the turn draw and
+        // then the delay of the next turn.
+        const std::uint32_t seed = 1000u + 7919u * static_cast<std::uint32_t>(turn);
+        std::uint32_t state = seed;
+        const auto draw = [&state] {
+            state = state * 214013u + 2531011u;
+            return static_cast<int>((state >> 16) & 0x7FFF);
+        };
+        const std::int32_t turnDraw = draw() % 180;
+        const auto delay = static_cast<std::uint32_t>(draw() % 1000 + 1000);
+        rng::srand(seed);
         saucer.changeCourse();
+        EXPECT_EQ(saucer.course, ((before + CourseChange(turnDraw)) % 360 + 360) % 360);
+        EXPECT_EQ(PeriodOf(TimerId::SaucerTurn), delay) << "timer 7 runs again with a fresh draw";
+        delays.insert(delay);
         ASSERT_GE(saucer.course, 0);
         ASSERT_LT(saucer.course, 360);
         const std::int32_t change = ((saucer.course - before) % 360 + 360) % 360;
@@ -115,6 +130,7 @@ TEST_F(SaucerTest, ChangeOfCourseKeepsItWithinAFullTurnAndSetsTheVelocity) {
         EXPECT_GE(PeriodOf(TimerId::SaucerTurn), 1000u);
         EXPECT_LT(PeriodOf(TimerId::SaucerTurn), 2000u);
     }
+    EXPECT_GT(delays.size(), 300u);
 }
 
 TEST_F(SaucerTest, FiresOnlyOnceSolid) {
@@ -156,6 +172,29 @@ TEST_F(SaucerTest, ShotStartsThirtyOrFifteenUnitsOutInARandomDirection) {
     EXPECT_EQ(sizesSeen.size(), 2u);
 }
 
+// Every message of the saucer's shot timer the program handled: the saucer's
+// brightness (one more than its updates) and the shots in the field after it.
+struct ShotTick {
+    std::int32_t brightness;
+    std::size_t shotsAfter;
+};
+std::vector<ShotTick> ShotTicks;
+
+std::size_t ShotsInTheField() {
+    std::size_t shots = 0;
+    for (const auto& object : ObjectList) shots += object->kind == EntityKind::Bullet ? 1 : 0;
+    return shots;
+}
+
+void RecordShotTick(const platform::Message& message) {
+    if (message.kind != platform::MessageKind::Timer ||
+        message.wParam != static_cast<std::uint32_t>(TimerId::SaucerShot) ||
+        CurrentSaucer == nullptr) {
+        return;
+    }
+    ShotTicks.push_back({CurrentSaucer->brightness, ShotsInTheField()});
+}
+
 TEST_F(SaucerTest, FirstShotComesAtTheFirstShotTickAfter127Updates) {
     ASSERT_TRUE(Start());
     ClearObjects();
@@ -163,17 +202,23 @@ TEST_F(SaucerTest, FirstShotComesAtTheFirstShotTickAfter127Updates) {
     CurrentShip->positionX = -400;  // out of the saucer's way
     SpawnSaucer();
     ASSERT_NE(CurrentSaucer, nullptr);
-    std::int64_t solidAt = -1;
-    std::int64_t firstShot = -1;
-    while (firstShot < 0 && headless::Now() < 20000) {
-        RunUntil(headless::Now() + 1);
+    ShotTicks.clear();
+    headless::SetDispatchObserver(RecordShotTick);
+    while (ShotsInTheField() == 0 && headless::Now() < 20000) {
+        RunUntil(headless::Now() + 10);
         ASSERT_NE(CurrentSaucer, nullptr) << "the saucer met something: choose another seed";
-        if (solidAt < 0 && CurrentSaucer->brightness >= 128) solidAt = headless::Now();
-        if (!Shots().empty()) firstShot = headless::Now();
     }
-    ASSERT_GE(solidAt, 0);
-    EXPECT_GE(firstShot, solidAt);
-    EXPECT_LE(firstShot, solidAt + 800) << "at the first shot tick once solid";
+    headless::SetDispatchObserver(nullptr);
+    ASSERT_GE(ShotTicks.size(), 2u) << "shot ticks came while the saucer faded in";
+    const ShotTick& first = ShotTicks.back();
+    EXPECT_GE(first.brightness, 128) << "updated 127 times or more";
+    EXPECT_EQ(first.shotsAfter, 1u);
+    // Every earlier shot tick found it still fading in, so this is the first
+    // shot tick once solid.
+    for (std::size_t k = 0; k + 1 < ShotTicks.size(); ++k) {
+        EXPECT_LT(ShotTicks[k].brightness, 128) << "shot tick " << k;
+        EXPECT_EQ(ShotTicks[k].shotsAfter, 0u) << "shot tick " << k << " fired";
+    }
 }
 
 TEST_F(SaucerTest, CollidesOnlyOnceSolidAndScoresNothing) {
@@ -203,6 +248,48 @@ TEST_F(SaucerTest, CollidesOnlyOnceSolidAndScoresNothing) {
     const std::uint32_t next = PeriodOf(TimerId::SaucerArrival);
     EXPECT_TRUE(next == 5000 || next == 6000 || next == 7000 || next == 8000) << next;
     EXPECT_EQ(ObjectList.back()->kind, EntityKind::Debris);
+}
+
+TEST_F(SaucerTest, ShotsAsteroidsAndTheShipMeetTheSaucerOnlyOnceItIsSolid) {
+    struct Case {
+        EntityKind partner;
+        std::int32_t brightness;
+        bool hit;
+    };
+    for (const Case c : {Case{EntityKind::Bullet, 127, false}, Case{EntityKind::Bullet, 128, true},
+                         Case{EntityKind::Asteroid, 127, false}, Case{EntityKind::Asteroid, 128, true},
+                         Case{EntityKind::Ship, 127, false}, Case{EntityKind::Ship, 128, true}}) {
+        ClearObjects();
+        AddVulnerableShip();
+        Ship* ship = CurrentShip;
+        Saucer* saucer = SpawnAt({0, 0}, c.brightness);
+        Entity* partner = nullptr;
+        if (c.partner == EntityKind::Ship) {
+            // The ship, earlier in the list, around the saucer's widest point.
+            ship->heading = 0;
+            ship->positionX = saucer->modelPoints[3].x - 2;
+            ship->positionY = 2;
+            ship->update();
+            partner = ship;
+        } else {
+            ship->positionX = -400;  // out of the way
+            ship->update();
+            std::unique_ptr<Entity> other;
+            if (c.partner == EntityKind::Bullet) {
+                other = std::make_unique<Bullet>(WorldPoint{0, 0}, 0);
+                other->velocityX = 0;
+            } else {
+                other = std::make_unique<TestShape>(EntityKind::Asteroid, Square(4),
+                                                    WorldPoint{0, 0});
+            }
+            other->update();
+            partner = other.get();
+            AddObject(std::move(other));
+        }
+        DetectCollisions();
+        EXPECT_EQ(!saucer->alive, c.hit) << static_cast<int>(c.partner) << " at " << c.brightness;
+        EXPECT_EQ(!partner->alive, c.hit) << static_cast<int>(c.partner) << " at " << c.brightness;
+    }
 }
 
 TEST_F(SaucerTest, EndOfTheGameLeavesTheSaucerDriftingWithoutShots) {
