@@ -38,6 +38,23 @@ shot attract2
 [[ -n $(pixels attract1) ]] || fail "the attract field shows nothing"
 [[ $(pixels attract1) != "$(pixels attract2)" ]] || fail "the attract field does not move"
 
+# Away from the title text the lit pixels are the asteroids': hollow
+# outlines, each a connected ring of pixels that covers well under half of
+# its bounding box (the text's pixels are left out, since title page 0 is
+# still up for a second and a half).
+mkdir masks
+"${ZA_TITLE_MASK:?}" "$SIZE" 0 masks/page0.pgm || fail "title page 0 could not be drawn headless"
+convert attract1.png -colorspace gray -threshold 0 -depth 8 lit.pgm
+convert lit.pgm masks/page0.pgm -compose minus_src -composite field.pgm
+# Component lines read "id: WxH+X+Y cx,cy area colour".
+outlines=$(convert field.pgm -define connected-components:verbose=true -connected-components 8 null: |
+    awk '$5 == "gray(255)" {
+            split($2, box, /[x+]/)
+            if (box[1] >= 6 && box[2] >= 6 && $4 * 2 < box[1] * box[2]) n++
+         }
+         END { print n + 0 }')
+((outlines >= 1)) || fail "no asteroid outline in the attract field"
+
 xdotool key ctrl
 # A new ship pulses grey at the centre: its picture shows several greys in turn.
 greys=""
