@@ -8,7 +8,7 @@ session=$1 wine=$2 game=$3
 shift 3
 
 export WINEPREFIX="$session/prefix" HOME="$session/home" WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
 DISPLAY=$(cat "$session/display")
 export DISPLAY
 
