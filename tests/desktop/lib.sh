@@ -39,6 +39,16 @@ start_game() {
     STARTED_PIDS+=("$GAME_PID")
 }
 
+source "$(dirname "${BASH_SOURCE[0]}")/../support/quiet_field.sh"
+
+# start_game_in_quiet_field [ARG...]: start_game with the calendar clock
+# faked to QUIET_FIELD_TIME (libfaketime); the game's pace keeps real time.
+start_game_in_quiet_field() {
+    : "${ZA_LIBFAKETIME:?ZA_LIBFAKETIME must name libfaketime}"
+    LD_PRELOAD=$ZA_LIBFAKETIME FAKETIME="@$QUIET_FIELD_TIME" DONT_FAKE_MONOTONIC=1 \
+        start_game "$@"
+}
+
 # running PID: true while the process exists and has not ended (an ended
 # child stays a zombie until it is waited for, and kill -0 still finds it).
 running() {

@@ -1,6 +1,7 @@
 # A game in the real window: the attract field moves; Ctrl starts a game with
 # a pulsing ship at the centre; Right turns it; Ctrl fires a shot that flies
-# away from the ship as a single point; Esc ends the program with 0.
+# away from the ship as a single point; Esc ends the program with 0. The
+# field is one where nothing meets the ship or the shot meanwhile.
 
 source "$(dirname "$0")/lib.sh"
 
@@ -9,7 +10,7 @@ readonly CENTRE=100
 readonly SHIP_BOX=12  # pixels around the centre that hold the whole ship
 
 xdotool mousemove 400 300
-start_game "$SIZE"
+start_game_in_quiet_field "$SIZE"
 wid=$(wait_for_window)
 read_geometry "$wid"
 crop="${SIZE}x${SIZE}+${WIN_X}+${WIN_Y}"

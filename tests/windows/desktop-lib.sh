@@ -42,6 +42,16 @@ start_game() {
   started_pids+=("$GAME_PID")
 }
 
+source "$(dirname "${BASH_SOURCE[0]}")/../support/quiet_field.sh"
+
+# start_game_in_quiet_field LIBFAKETIME [WORD...]: start_game with the
+# calendar clock faked to QUIET_FIELD_TIME; the game's pace keeps real time.
+start_game_in_quiet_field() {
+  local libfaketime=$1
+  shift
+  LD_PRELOAD=$libfaketime FAKETIME="@$QUIET_FIELD_TIME" DONT_FAKE_MONOTONIC=1 start_game "$@"
+}
+
 # Prints the X window of the game process PID once it is visible; fails
 # after 20 s.
 wait_window() {
