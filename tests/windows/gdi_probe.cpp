@@ -225,24 +225,11 @@ bool RunCase(const raster::Case& drawn, long number, FontStrip& font, std::strin
 }  // namespace
 
 int main() {
-    std::ios::sync_with_stdio(false);
-    bool allGood = true;
     FontStrip font;
-    std::string line;
-    std::string output;
-    for (long number = 1; std::getline(std::cin, line); ++number) {
-        if (raster::IsBlank(line)) continue;
-        output.clear();
-        std::string reason;
-        raster::Case drawn;
-        if (raster::ParseCase(line, drawn, reason) &&
-            RunCase(drawn, number, font, output, reason)) {
-            std::cout << output;
-        } else {
-            std::cerr << "zumiasteroids-gdi-probe: line " << number << ": " << reason << '\n';
-            allGood = false;
-        }
-    }
-    std::cout.flush();
-    return allGood ? 0 : kExitMalformed;
+    const int status = raster::DrawEveryCase(
+        "zumiasteroids-gdi-probe",
+        [&font](const raster::Case& drawn, long number, std::string& output, std::string& reason) {
+            return RunCase(drawn, number, font, output, reason);
+        });
+    return status == 0 ? 0 : kExitMalformed;
 }

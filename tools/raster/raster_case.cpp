@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <iostream>
 #include <limits>
 #include <optional>
 
@@ -171,6 +172,27 @@ void AppendPixel(std::int32_t x, std::int32_t y, std::uint8_t value, bool first,
                  std::string& output) {
     if (!first) output += ' ';
     output += std::to_string(x) + ',' + std::to_string(y) + ',' + std::to_string(value);
+}
+
+int DrawEveryCase(const char* tool, const DrawCase& draw) {
+    std::ios::sync_with_stdio(false);
+    bool allGood = true;
+    std::string line;
+    std::string output;
+    for (long number = 1; std::getline(std::cin, line); ++number) {
+        if (IsBlank(line)) continue;
+        output.clear();
+        std::string reason;
+        Case drawn;
+        if (ParseCase(line, drawn, reason) && draw(drawn, number, output, reason)) {
+            std::cout << output;
+        } else {
+            std::cerr << tool << ": line " << number << ": " << reason << '\n';
+            allGood = false;
+        }
+    }
+    std::cout.flush();
+    return allGood ? 0 : 1;
 }
 
 }  // namespace raster

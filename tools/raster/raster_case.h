@@ -6,6 +6,7 @@
 // they cannot disagree about what a line means.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -71,5 +72,16 @@ bool ParseCase(std::string_view line, Case& out, std::string& reason);
 // unless it is the first.
 void AppendPixel(std::int32_t x, std::int32_t y, std::uint8_t value, bool first,
                  std::string& output);
+
+// Draws one parsed case: appends its output line (pixels and the newline), or
+// gives the reason it could not be drawn. The number is the case's line.
+using DrawCase = std::function<bool(const Case& drawn, long number, std::string& output,
+                                    std::string& reason)>;
+
+// Reads every case from standard input, one a line (blank lines skipped),
+// draws each, and prints the output lines in order; a line that cannot be
+// read or drawn prints "TOOL: line N: REASON" on standard error instead and
+// the rest go on. Returns the exit status: 0 when every line was drawn, else 1.
+int DrawEveryCase(const char* tool, const DrawCase& draw);
 
 }  // namespace raster

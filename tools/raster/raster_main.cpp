@@ -20,7 +20,6 @@
 // lines are still drawn, and the tool then exits with status 1, so one bad
 // case neither hides the results of the others nor goes unnoticed.
 
-#include <iostream>
 #include <memory>
 #include <string>
 #include <type_traits>
@@ -94,10 +93,9 @@ void AppendPixels(const platform::Bitmap& bitmap, std::string& output) {
     }
 }
 
-// Runs one non-blank line; on success appends its output line.
-bool RunLine(std::string_view line, FontStrip& font, std::string& output, std::string& reason) {
-    raster::Case drawn;
-    if (!raster::ParseCase(line, drawn, reason)) return false;
+// Draws one case on a black bitmap of its own; on success appends its output line.
+bool DrawOnBackBuffer(const raster::Case& drawn, FontStrip& font, std::string& output,
+                      std::string& reason) {
     std::unique_ptr<platform::Bitmap> bitmap = platform::Bitmap::Create(drawn.width, drawn.height);
     if (!bitmap) {
         reason = "cannot make a " + std::to_string(drawn.width) + " x " +
@@ -116,22 +114,10 @@ bool RunLine(std::string_view line, FontStrip& font, std::string& output, std::s
 }  // namespace
 
 int main() {
-    std::ios::sync_with_stdio(false);
-    bool allGood = true;
     FontStrip font;
-    std::string line;
-    std::string output;
-    for (long number = 1; std::getline(std::cin, line); ++number) {
-        if (raster::IsBlank(line)) continue;
-        output.clear();
-        std::string reason;
-        if (RunLine(line, font, output, reason)) {
-            std::cout << output;
-        } else {
-            std::cerr << "zumiasteroids-raster: line " << number << ": " << reason << '\n';
-            allGood = false;
-        }
-    }
-    std::cout.flush();
-    return allGood ? 0 : 1;
+    return raster::DrawEveryCase(
+        "zumiasteroids-raster",
+        [&font](const raster::Case& drawn, long, std::string& output, std::string& reason) {
+            return DrawOnBackBuffer(drawn, font, output, reason);
+        });
 }
