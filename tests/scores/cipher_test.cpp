@@ -8,15 +8,8 @@
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
-
-Bytes FromHex(const std::string& hex) {
-    Bytes bytes;
-    for (std::size_t i = 0; i + 1 < hex.size(); i += 2) {
-        bytes.push_back(static_cast<std::uint8_t>(std::stoi(hex.substr(i, 2), nullptr, 16)));
-    }
-    return bytes;
-}
+using cipher_vectors::Bytes;
+using cipher_vectors::FromHex;
 
 TEST(Rc4Test, KnownKeystreams) {
     // Published RC4 test vectors: the keystream for a zero plaintext.

@@ -5,6 +5,9 @@
 // digest. The Linux build checks nettle against them, the Windows build
 // CryptoAPI itself.
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <cstdint>
 #include <fstream>
 #include <sstream>
@@ -32,7 +35,8 @@ inline Bytes FromHex(const std::string& hex) {
     return bytes;
 }
 
-// Every vector of the file; lines starting with '#' are comments.
+// Every vector of the file; lines starting with '#' are comments. A line
+// that is not a vector fails the test that reads it.
 inline std::vector<Vector> Load(const char* path) {
     std::vector<Vector> vectors;
     std::ifstream in(path);
@@ -44,7 +48,10 @@ inline std::vector<Vector> Load(const char* path) {
         words >> digest >> plain >> strong >> base;
         Vector vector;
         const Bytes digestBytes = FromHex(digest);
-        if (digestBytes.size() != vector.digest.size()) continue;
+        if (digestBytes.size() != vector.digest.size() || base.empty()) {
+            ADD_FAILURE() << path << ": not a vector: " << line;
+            continue;
+        }
         std::copy(digestBytes.begin(), digestBytes.end(), vector.digest.begin());
         vector.plain = FromHex(plain);
         vector.strong = FromHex(strong);

@@ -20,8 +20,8 @@ import gdi_cases  # noqa: E402
 
 SHOWN_DIFFERENCES = 8
 
-# A program that crashes under Wine waits for a debugger instead of ending:
-# give up on it long before the test's own time runs out.
+# A program that hangs is given up on long before the test's own time runs
+# out, so the outputs it left can still be shown.
 PROGRAM_TIMEOUT_SECONDS = 200
 
 

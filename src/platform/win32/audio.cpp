@@ -4,6 +4,7 @@
 #include <cstring>
 #include <memory>
 #include <new>
+#include <optional>
 #include <vector>
 
 #include "platform/sound.h"
@@ -71,28 +72,27 @@ bool SetPriorityLevel(AudioDevice& device) {
 }
 
 AudioBuffer* CreateAudioBuffer(AudioDevice& device, const BufferDescription& description) {
-    auto buffer = std::unique_ptr<AudioBuffer>(new (std::nothrow) AudioBuffer);
-    if (!buffer) return nullptr;
-    std::unique_ptr<FormatRecord> format;
-    if (description.format != nullptr) {
-        format.reset(new (std::nothrow) FormatRecord(*description.format, description.formatExtra));
-        if (!format) return nullptr;
-    }
-    DSBUFFERDESC wanted{};
-    wanted.dwSize = sizeof wanted;
-    wanted.dwFlags = static_cast<DWORD>(description.flags);
-    wanted.dwBufferBytes = description.bytes;
-    wanted.lpwfxFormat = format ? format->get() : nullptr;
-    if (FAILED(device.sound->CreateSoundBuffer(&wanted, &buffer->buffer, nullptr))) return nullptr;
-    // The device's list grows by one buffer; a failure there gives the
-    // buffer back rather than losing it.
-    AudioBuffer* made = buffer.get();
+    // Memory that runs out gives no buffer, as a device that refuses one does;
+    // whatever was made by then is given back.
     try {
+        auto buffer = std::make_unique<AudioBuffer>();
+        std::optional<FormatRecord> format;
+        if (description.format != nullptr) {
+            format.emplace(*description.format, description.formatExtra);
+        }
+        DSBUFFERDESC wanted{};
+        wanted.dwSize = sizeof wanted;
+        wanted.dwFlags = static_cast<DWORD>(description.flags);
+        wanted.dwBufferBytes = description.bytes;
+        wanted.lpwfxFormat = format ? format->get() : nullptr;
+        if (FAILED(device.sound->CreateSoundBuffer(&wanted, &buffer->buffer, nullptr))) {
+            return nullptr;
+        }
         device.buffers.push_back(std::move(buffer));
+        return device.buffers.back().get();
     } catch (const std::bad_alloc&) {
         return nullptr;
     }
-    return made;
 }
 
 bool SetAudioFormat(AudioBuffer& primary, const WaveFormat& format) {

@@ -17,9 +17,10 @@ constexpr std::size_t ReadPiece = 64 * 1024;
 // A context of a provider of the full RSA type: the default provider with
 // its default key container, or, when that cannot be had (the container does
 // not exist yet), the Base provider with the container made anew. The
-// default provider of current Windows is the Strong one, whose RC4 key is
-// the whole MD5 hash; Wine's default, the Base provider, keeps 40 bits of it.
-// Either way a file only opens under the executable that wrote it.
+// default provider of current Windows is the Strong one, and Wine's its
+// Enhanced one: both key RC4 with the whole MD5 hash, where the Base
+// provider keeps 40 bits of it. Either way a file only opens under the
+// executable that wrote it.
 class Provider {
 public:
     Provider() {
